@@ -1,0 +1,45 @@
+// The GDI object table. Every pen, brush, bitmap and region handle points at
+// a GdiObject; DeleteObject only frees handles that the table knows, so a
+// stale or foreign handle is refused (FALSE) instead of freed twice.
+#pragma once
+
+#include "AfxTypes.h"
+
+namespace platform {
+
+enum class GdiKind { Pen, Brush, Bitmap, Region, Font };
+
+class GdiObject {
+public:
+    explicit GdiObject(GdiKind kind);
+    virtual ~GdiObject();
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+
+    GdiKind Kind() const { return m_kind; }
+    HGDIOBJ Handle() { return this; }
+
+    // The live object behind a handle, or null for an unknown handle or one
+    // of another kind.
+    static GdiObject* FromHandle(HGDIOBJ handle);
+    template <class T>
+    static T* FromHandleAs(HGDIOBJ handle, GdiKind kind)
+    {
+        GdiObject* object = FromHandle(handle);
+        return object && object->m_kind == kind ? static_cast<T*>(object) : nullptr;
+    }
+
+    // Stock objects live for the whole process and survive DeleteObject.
+    bool IsStock() const { return m_stock; }
+    void MarkStock() { m_stock = true; }
+
+    static int LiveCount();
+
+private:
+    GdiKind m_kind;
+    bool m_stock = false;
+};
+
+} // namespace platform
+
+BOOL DeleteObject(HGDIOBJ hObject);

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Configures, builds and runs the whole test suite twice: a normal build and
+# one with AddressSanitizer and UndefinedBehaviorSanitizer, which fails on
+# any report. Installs missing Debian packages first when run as root.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+bash scripts/setup-deps.sh
+
+jobs=${SHAPIX_JOBS:-2}
+
+echo "== normal build =="
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHAPIX_BUILD_TESTS=ON
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure --no-tests=error -j"$jobs"
+
+echo "== sanitizer build (address, undefined) =="
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSHAPIX_SANITIZE=ON -DSHAPIX_BUILD_TESTS=ON
+cmake --build build-sanitize -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j"$jobs"
