@@ -115,10 +115,11 @@ public:
     }
     void RemoveAt(INT_PTR nIndex, INT_PTR nCount = 1)
     {
-        const INT_PTR nUpperBound = nIndex + nCount;
-        if (nIndex < 0 || nCount < 0 || nUpperBound > GetSize() || nUpperBound < nIndex || nUpperBound < nCount)
+        // The end is checked by subtraction: nIndex + nCount can overflow,
+        // which MSVC wraps but C++ leaves undefined.
+        if (nIndex < 0 || nCount < 0 || nCount > GetSize() - nIndex)
             AfxThrowInvalidArgException();
-        m_data.erase(m_data.begin() + nIndex, m_data.begin() + nUpperBound);
+        m_data.erase(m_data.begin() + nIndex, m_data.begin() + (nIndex + nCount));
     }
 
 private:

@@ -4,16 +4,24 @@
 #include <climits>
 #include <clocale>
 #include <cstdlib>
+#include <cstdio>
 #include <cwctype>
+#include <wchar.h>
 #include <locale.h>
 #include <string>
 #include <vector>
 
 namespace {
 
+// "C" for numbers; UTF-8 for characters where the system has it, so that
+// narrow strings passed to %S and %hs with non-ASCII text still convert.
 locale_t ClassicLocale()
 {
-    static locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    static locale_t locale = [] {
+        locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+        locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", classic);
+        return utf8 ? utf8 : classic;
+    }();
     return locale;
 }
 
@@ -258,20 +266,23 @@ std::wstring FormatV(const wchar_t* format, va_list args)
         return std::wstring();
     const std::wstring translated = TranslateFormat(format);
     ClassicLocaleScope classic;
-    std::vector<wchar_t> buffer(256);
-    for (;;) {
-        va_list copy;
-        va_copy(copy, args);
-        const int written = std::vswprintf(buffer.data(), buffer.size(), translated.c_str(), copy);
-        va_end(copy);
-        if (written >= 0 && static_cast<size_t>(written) < buffer.size())
-            return std::wstring(buffer.data(), static_cast<size_t>(written));
-        // vswprintf reports truncation and encoding errors alike; give up on
-        // the latter once the buffer could hold any plausible result.
-        if (buffer.size() >= (size_t(1) << 26))
-            return std::wstring();
-        buffer.resize(buffer.size() * 4);
-    }
+    // A growing memory stream tells a conversion error (an argument that
+    // cannot be converted) apart from a short buffer, which vswprintf cannot.
+    wchar_t* buffer = nullptr;
+    size_t length = 0;
+    FILE* stream = open_wmemstream(&buffer, &length);
+    if (!stream)
+        return std::wstring();
+    va_list copy;
+    va_copy(copy, args);
+    const int written = std::vfwprintf(stream, translated.c_str(), copy);
+    va_end(copy);
+    std::fclose(stream);
+    std::wstring result;
+    if (written >= 0 && buffer)
+        result.assign(buffer, length);
+    std::free(buffer);
+    return result;
 }
 
 std::wstring Format(const wchar_t* format, ...)

@@ -1,0 +1,193 @@
+// The framework arrays: bounds checks that raise the invalid-argument
+// exception where MFC raises it, and the growth rules the library relies on.
+#include "platform/AfxWin.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// Whether the call raised the invalid-argument exception; releases it as
+// every catcher must.
+template <class Call>
+bool RaisesInvalidArg(Call call)
+{
+    try {
+        call();
+    } catch (CInvalidArgException* e) {
+        e->Delete();
+        return true;
+    }
+    return false;
+}
+
+using DoubleArray = CArray<double, const double&>;
+
+DoubleArray& Fill(DoubleArray& array, std::initializer_list<double> values)
+{
+    array.RemoveAll();
+    for (double value : values)
+        array.Add(value);
+    return array;
+}
+
+std::vector<double> Elements(const DoubleArray& array)
+{
+    return std::vector<double>(array.GetData(), array.GetData() + array.GetSize());
+}
+
+class CCollectionItem : public CObject { };
+
+} // namespace
+
+TEST(CArray, EveryIndexOutsideTheArrayRaises)
+{
+    DoubleArray array;
+    Fill(array, { 1.5, 2.5, 3.5 });
+    const DoubleArray& constArray = array;
+    for (INT_PTR index : { INT_PTR(-1), INT_PTR(3), INT_PTR(1000) }) {
+        SCOPED_TRACE(index);
+        EXPECT_TRUE(RaisesInvalidArg([&] { array.GetAt(index); }));
+        EXPECT_TRUE(RaisesInvalidArg([&] { constArray.GetAt(index); }));
+        EXPECT_TRUE(RaisesInvalidArg([&] { array.SetAt(index, 9.0); }));
+        EXPECT_TRUE(RaisesInvalidArg([&] { array.ElementAt(index); }));
+        EXPECT_TRUE(RaisesInvalidArg([&] { array[index]; }));
+        EXPECT_TRUE(RaisesInvalidArg([&] { constArray[index]; }));
+    }
+    EXPECT_EQ(Elements(array), (std::vector<double> { 1.5, 2.5, 3.5 })) << "a refused write changed the array";
+
+    SCOPED_TRACE("the last element is reachable and writable through every accessor");
+    array.ElementAt(2) = 4.0;
+    array[0] = -1.0;
+    array.SetAt(1, 0.25);
+    EXPECT_EQ(Elements(array), (std::vector<double> { -1.0, 0.25, 4.0 }));
+    EXPECT_TRUE(RaisesInvalidArg([] { DoubleArray().GetAt(0); }));
+}
+
+TEST(CArray, RemoveAtRefusesRangesThatLeaveTheArray)
+{
+    DoubleArray array;
+    Fill(array, { 0, 1, 2, 3, 4 });
+    EXPECT_TRUE(RaisesInvalidArg([&] { array.RemoveAt(3, 3); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { array.RemoveAt(5); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { array.RemoveAt(-1); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { array.RemoveAt(1, -1); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { array.RemoveAt(1, INTPTR_MAX); })); // the end overflows
+    EXPECT_EQ(array.GetSize(), 5) << "a refused range removed elements";
+
+    SCOPED_TRACE("ranges that end at the end");
+    EXPECT_FALSE(RaisesInvalidArg([&] { array.RemoveAt(5, 0); }));
+    array.RemoveAt(1, 2);
+    EXPECT_EQ(Elements(array), (std::vector<double> { 0, 3, 4 }));
+    array.RemoveAt(1, 2);
+    EXPECT_EQ(Elements(array), (std::vector<double> { 0 }));
+}
+
+TEST(CArray, InsertAtShiftsOrGrowsWithZeros)
+{
+    DoubleArray array;
+    Fill(array, { 1, 2, 3 });
+    EXPECT_TRUE(RaisesInvalidArg([&] { array.InsertAt(-1, 7.0); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { array.InsertAt(1, 7.0, 0); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { array.InsertAt(1, 7.0, -2); }));
+    EXPECT_EQ(array.GetSize(), 3);
+
+    array.InsertAt(1, 9.5, 2);
+    EXPECT_EQ(Elements(array), (std::vector<double> { 1, 9.5, 9.5, 2, 3 }));
+    array.InsertAt(7, 8.0); // past the end: the gap is zero-filled
+    EXPECT_EQ(Elements(array), (std::vector<double> { 1, 9.5, 9.5, 2, 3, 0, 0, 8 }));
+
+    SCOPED_TRACE("the value is an element of the array itself, which the insertion moves");
+    array.InsertAt(0, array[7], 3);
+    EXPECT_EQ(Elements(array), (std::vector<double> { 8, 8, 8, 1, 9.5, 9.5, 2, 3, 0, 0, 8 }));
+}
+
+TEST(CArray, SetSizeRefusesNegativeAndRegrowsWithZeros)
+{
+    DoubleArray array;
+    Fill(array, { 1, 2, 3, 4, 5 });
+    EXPECT_TRUE(RaisesInvalidArg([&] { array.SetSize(-1); }));
+    EXPECT_EQ(array.GetSize(), 5);
+    // Shrinking may keep the storage; growing again must not bring the old
+    // values back.
+    array.SetSize(2);
+    array.SetSize(4);
+    EXPECT_EQ(Elements(array), (std::vector<double> { 1, 2, 0, 0 }));
+}
+
+TEST(CArray, AddAppendAndCopy)
+{
+    DoubleArray first, second;
+    EXPECT_EQ(first.Add(10), 0);
+    EXPECT_EQ(first.Add(20), 1);
+    Fill(second, { 30, 40 });
+    EXPECT_EQ(first.Append(second), 2); // the size before appending
+    EXPECT_EQ(Elements(first), (std::vector<double> { 10, 20, 30, 40 }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { first.Append(first); }));
+    EXPECT_EQ(first.GetSize(), 4);
+
+    SCOPED_TRACE("Copy replaces the contents; a copy of itself changes nothing");
+    first.Copy(second);
+    first.Copy(first);
+    second.SetAt(0, -1);
+    EXPECT_EQ(Elements(first), (std::vector<double> { 30, 40 }));
+}
+
+TEST(CDWordArrayAndCUIntArray, KeepAllThirtyTwoBitsAndCheckBounds)
+{
+    CDWordArray words;
+    words.InsertAt(1, 0xFFFFFFFFu);
+    EXPECT_EQ(words[0], 0u);
+    EXPECT_EQ(words[1], 0xFFFFFFFFu);
+    EXPECT_TRUE(RaisesInvalidArg([&] { words.GetAt(2); }));
+
+    CUIntArray uints;
+    EXPECT_EQ(uints.Add(0x80000000u), 0);
+    EXPECT_EQ(uints.GetAt(0), 0x80000000u);
+    EXPECT_TRUE(RaisesInvalidArg([&] { uints.SetAt(1, 1u); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { uints.ElementAt(-1); }));
+}
+
+TEST(CStringArray, AddsTextOrCStringAndChecksBounds)
+{
+    CStringArray strings;
+    EXPECT_EQ(strings.Add(L"first"), 0);
+    EXPECT_EQ(strings.Add(CString(L"second")), 1);
+    strings.InsertAt(3, L"fourth");
+    EXPECT_EQ(strings.GetSize(), 4);
+    EXPECT_TRUE(strings[0] == L"first");
+    EXPECT_TRUE(strings[1] == L"second");
+    EXPECT_TRUE(strings[2].IsEmpty());
+    EXPECT_TRUE(strings[3] == L"fourth");
+
+    EXPECT_TRUE(RaisesInvalidArg([&] { strings.GetAt(4); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { strings.SetAt(-1, L"x"); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { strings.RemoveAt(3, 2); }));
+}
+
+TEST(CTypedPtrArray, HandsBackTypedPointersOverCObArray)
+{
+    CCollectionItem a, b, c;
+    CTypedPtrArray<CObArray, CCollectionItem*> items;
+    EXPECT_EQ(items.Add(&a), 0);
+    EXPECT_EQ(items.Add(&b), 1);
+    EXPECT_EQ(items.GetAt(1), &b);
+
+    SCOPED_TRACE("ElementAt and operator[] write through to the stored pointer");
+    items.ElementAt(0) = &c;
+    items[1] = &a;
+    const CObArray& base = items;
+    EXPECT_EQ(base.GetAt(0), static_cast<CObject*>(&c));
+    EXPECT_EQ(base.GetAt(1), static_cast<CObject*>(&a));
+
+    SCOPED_TRACE("growth fills with null pointers; the bounds are the base array's");
+    items.InsertAt(3, &b);
+    EXPECT_EQ(items.GetAt(2), nullptr);
+    EXPECT_EQ(items[3], &b);
+    EXPECT_TRUE(RaisesInvalidArg([&] { items.GetAt(4); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { items.ElementAt(-1); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { items.SetAt(4, &a); }));
+    EXPECT_TRUE(RaisesInvalidArg([&] { items.Append(items); }));
+}
