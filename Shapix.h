@@ -5,6 +5,7 @@
 #include "platform/AfxWin.h"
 
 #include "control/ShapixCtrl.h"
+#include "res/ShapixResources.h"
 #include "shape/Arc.h"
 #include "shape/FloatGeom.h"
 #include "shape/PicDerData.h"

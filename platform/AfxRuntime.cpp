@@ -54,11 +54,9 @@ bool IsDigit(wchar_t ch)
 
 } // namespace
 
-double _wtof(const wchar_t* str)
+double platform::ParseDecimal(const wchar_t* text, const wchar_t** end)
 {
-    if (!str)
-        return 0.0;
-    const wchar_t* p = str;
+    const wchar_t* p = text;
     while (IsSpace(*p))
         ++p;
 
@@ -80,9 +78,11 @@ double _wtof(const wchar_t* str)
             anyDigit = true;
         }
     }
-    if (!anyDigit)
+    if (!anyDigit) {
+        *end = text;
         return 0.0;
-    if (*p == L'e' || *p == L'E') {
+    }
+    if (*p == L'e' || *p == L'E' || *p == L'd' || *p == L'D') {
         const wchar_t* q = p + 1;
         std::string exponent = "e";
         if (*q == L'+' || *q == L'-')
@@ -91,9 +91,52 @@ double _wtof(const wchar_t* str)
             while (IsDigit(*q))
                 exponent.push_back(static_cast<char>(*q++));
             number += exponent;
+            p = q;
         }
     }
+    *end = p;
     return strtod_l(number.c_str(), nullptr, ClassicLocale());
+}
+
+long platform::ParseLong32(const wchar_t* text, const wchar_t** end)
+{
+    const wchar_t* p = text;
+    while (IsSpace(*p))
+        ++p;
+    bool negative = false;
+    if (*p == L'+' || *p == L'-')
+        negative = *p++ == L'-';
+    if (!IsDigit(*p)) {
+        *end = text;
+        return 0;
+    }
+    // Saturate just past the 32-bit range; the clamp below does the rest.
+    long long magnitude = 0;
+    while (IsDigit(*p)) {
+        if (magnitude <= static_cast<long long>(INT_MAX) + 1)
+            magnitude = magnitude * 10 + (*p - L'0');
+        ++p;
+    }
+    *end = p;
+    if (negative)
+        return magnitude > static_cast<long long>(INT_MAX) + 1 ? INT_MIN : static_cast<long>(-magnitude);
+    return magnitude > INT_MAX ? INT_MAX : static_cast<long>(magnitude);
+}
+
+double _wtof(const wchar_t* str)
+{
+    if (!str)
+        return 0.0;
+    const wchar_t* end = str;
+    return platform::ParseDecimal(str, &end);
+}
+
+int _wtoi(const wchar_t* str)
+{
+    if (!str)
+        return 0;
+    const wchar_t* end = str;
+    return static_cast<int>(platform::ParseLong32(str, &end));
 }
 
 long long _wtoi64(const wchar_t* str)
@@ -127,15 +170,6 @@ long long _wtoi64(const wchar_t* str)
     return static_cast<long long>(magnitude);
 }
 
-int _wtoi(const wchar_t* str)
-{
-    const long long value = _wtoi64(str);
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
-}
 
 namespace platform {
 

@@ -19,6 +19,16 @@ long long _wtoi64(const wchar_t* str);
 
 namespace platform {
 
+// The Windows runtime's decimal reader behind _wtof and wcstod:
+//   [space] [sign] [digits] [.digits] [{e | E | d | D} [sign] digits]
+// (d and D are the runtime's old Fortran-style exponent letters). *end is
+// where reading stopped: the start of the text when there is no number.
+// Overflow gives an infinity, underflow zero.
+double ParseDecimal(const wchar_t* text, const wchar_t** end);
+// Base-10 integer as wcstol with Windows' 32-bit long: out-of-range values
+// clamp. *end as for ParseDecimal.
+long ParseLong32(const wchar_t* text, const wchar_t** end);
+
 // printf-style formatting with the Windows runtime's wide conventions:
 // %s and %c take wide arguments, %S, %hs and %hc narrow ones; a plain 'l'
 // on an integer conversion means 32 bits (Windows' long), I64 and ll mean

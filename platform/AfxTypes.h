@@ -34,6 +34,7 @@ typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;
 typedef DWORD COLORREF;
 typedef UINT* PUINT;
+typedef int* LPINT;
 typedef void* LPVOID;
 typedef const void* LPCVOID;
 

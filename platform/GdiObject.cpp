@@ -8,8 +8,9 @@ namespace {
 
 std::unordered_set<const GdiObject*>& LiveObjects()
 {
-    static std::unordered_set<const GdiObject*> objects;
-    return objects;
+    // Never destroyed: windows, objects and wrappers may outlive static destruction.
+    static auto* objects = new std::unordered_set<const GdiObject*>;
+    return *objects;
 }
 
 } // namespace
@@ -23,6 +24,7 @@ GdiObject::GdiObject(GdiKind kind)
 GdiObject::~GdiObject()
 {
     LiveObjects().erase(this);
+    ForgetWrappers(this);
 }
 
 GdiObject* GdiObject::FromHandle(HGDIOBJ handle)

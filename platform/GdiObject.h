@@ -40,6 +40,10 @@ private:
     bool m_stock = false;
 };
 
+// Drops the MFC wrappers (CPen, CBrush, ...) that stand for an object about
+// to be freed; defined with the wrappers.
+void ForgetWrappers(HGDIOBJ handle);
+
 } // namespace platform
 
 BOOL DeleteObject(HGDIOBJ hObject);

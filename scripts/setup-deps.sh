@@ -8,8 +8,13 @@ packages=(
   g++
   cmake
   make
+  pkg-config
   libgtest-dev
   libbenchmark-dev
+  libpng-dev
+  libfreetype-dev
+  libfontconfig-dev
+  fonts-wqy-microhei
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "Arc.h"
 
 #include "platform/Region.h"
+#include "platform/gdi/AfxDC.h"
 
 #include <cmath>
 
@@ -104,6 +105,35 @@ FloatRect CArc::GetDrawRect() const
     const Floatpt c = GetCenter();
     const double r = GetRadius();
     return FloatRect(c.x - r, c.y + r, c.x + r, c.y - r);
+}
+
+int CArc::Draw(CDC* pDC)
+{
+    if (!pDC)
+        return 0;
+    HDC hdc = pDC->m_hDC;
+    if (std::fabs(m_dAngle) < kTolerance) {
+        ::MoveToEx(hdc, TruncToInt(m_ptStart.x), TruncToInt(m_ptStart.y), nullptr);
+        ::LineTo(hdc, TruncToInt(m_ptEnd.x), TruncToInt(m_ptEnd.y));
+        return 1;
+    }
+    const FloatRect box = GetDrawRect();
+    const int left = TruncToInt(box.left);
+    const int top = TruncToInt(box.top);
+    const int right = TruncToInt(box.right);
+    const int bottom = TruncToInt(box.bottom);
+    // Only +360 is a whole circle here; -360 goes on as an arc.
+    if (std::fabs(m_dAngle - 360) < kTolerance) {
+        ::Ellipse(hdc, left, top, right, bottom);
+        return 1;
+    }
+    // GDI runs arcs counter-clockwise on the screen. A clockwise (positive)
+    // sweep from start to end is the counter-clockwise run from end to start.
+    const POINT start { TruncToInt(m_ptStart.x), TruncToInt(m_ptStart.y) };
+    const POINT end { TruncToInt(m_ptEnd.x), TruncToInt(m_ptEnd.y) };
+    if (m_dAngle > 0)
+        return ::Arc(hdc, left, top, right, bottom, end.x, end.y, start.x, start.y);
+    return ::Arc(hdc, left, top, right, bottom, start.x, start.y, end.x, end.y);
 }
 
 bool CArc::PtOnArc(const CPoint& point) const

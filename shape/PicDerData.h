@@ -11,6 +11,9 @@
 #include "platform/AfxCollections.h"
 #include "platform/AfxGeometry.h"
 #include "platform/AfxString.h"
+#include "shape/FloatGeom.h"
+
+class CWnd;
 
 class AFX_EXT_CLASS CShapixCtrl::CPicDerData : public CObject {
 public:
@@ -50,6 +53,11 @@ public:
     // spacing in model units, angle in degrees) and appends one group of
     // sorted crossings per line to the result.
     void RegionInt(double margin, double angle, int spacing, CRetLinesMng& result);
+
+    // Moves and scales the window coordinates so that the outline, arcs and
+    // reference point included, fills the middle half of the window's client
+    // area in its tighter direction, centred. Model coordinates stay.
+    void AdjustToWnd(const CWnd* pWnd);
     void GetRect(CRect& box);
 
     LONG m_nID;
@@ -64,6 +72,10 @@ public:
 
 protected:
     double DecToFGrd(double degrees);
+
+    void GetBound(FloatRect& bound);
+    double GetRatio(CRect& rect);
+    void Offset(const Floatpt& delta);
 
     CRect GetRect(CPoint& a, CPoint& b, int unused);
     void GetOffsetLines(CRect& box, CPoint& first, CPoint& last, double angle, int spacing, CDWordArray& lines);

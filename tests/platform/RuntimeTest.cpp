@@ -24,6 +24,8 @@ TEST(Wtof, ReadsTheLongestDecimalPrefix)
         { L"2.5E-2", 0.025 },
         { L"1e", 1.0 }, // an exponent without digits is not part of the number
         { L"1e+", 1.0 },
+        { L"1d2", 100.0 }, // the runtime's old Fortran-style exponent letter
+        { L"1D-1x", 0.1 },
         { L"7.e1", 70.0 },
         { L".", 0.0 },
         { L"-", 0.0 },

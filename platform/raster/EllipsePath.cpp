@@ -1,0 +1,123 @@
+// The pixel path GDI steps round an ellipse, shared by Ellipse, Arc and the
+// round nib of wide pens.
+#include "platform/raster/RasterDetail.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace platform::raster::detail {
+
+namespace {
+
+struct Step {
+    int64_t x, y; // doubled distances from the centre, both >= 0
+};
+
+// One quadrant in doubled coordinates, so that half-pixel centres stay
+// whole: the ellipse runs through the centres of the box's outermost pixels,
+// semi-axes a = (width - 1) / 2 and b = (height - 1) / 2, i.e. A = 2a and
+// B = 2b here. The path starts on the x axis and ends on the y axis; each
+// step moves to the neighbour (up, diagonal or across) whose point is
+// closest to the ellipse by |F| = |B^2 X^2 + A^2 Y^2 - A^2 B^2|, the
+// diagonal winning ties, then the vertical step. This is Bresenham's
+// original choice by the residual, not the midpoint test: they part on
+// flat or tall ellipses such as 8 x 3 and 11 x 8, where the oracle follows
+// the residual. The walk has to go from the x axis to the y axis: walking
+// the other way round picks other pixels on ties (7 x 5, 15 x 7).
+std::vector<Step> Quadrant(int64_t a2, int64_t b2)
+{
+    const Int128 aa = Int128 { a2 } * a2;
+    const Int128 bb = Int128 { b2 } * b2;
+    const auto residual = [&](int64_t x, int64_t y) {
+        const Int128 f = bb * x * x + aa * y * y - aa * bb;
+        return f < 0 ? -f : f;
+    };
+    std::vector<Step> steps;
+    int64_t x = a2, y = b2 % 2;
+    steps.push_back({ x, y });
+    while (x > a2 % 2 || y < b2) {
+        const bool up = y + 2 <= b2;
+        const bool across = x - 2 >= 0;
+        Step best { 0, 0 };
+        Int128 bestResidual = -1;
+        const auto consider = [&](bool possible, int64_t cx, int64_t cy) {
+            if (!possible)
+                return;
+            const Int128 r = residual(cx, cy);
+            if (bestResidual < 0 || r < bestResidual) {
+                best = { cx, cy };
+                bestResidual = r;
+            }
+        };
+        consider(up && across, x - 2, y + 2);
+        consider(up, x, y + 2);
+        consider(across, x - 2, y);
+        x = best.x;
+        y = best.y;
+        steps.push_back(best);
+    }
+    return steps;
+}
+
+} // namespace
+
+std::vector<EllipsePixel> EllipsePath(const RECT& box)
+{
+    const int64_t a2 = int64_t { box.right } - box.left - 1;
+    const int64_t b2 = int64_t { box.bottom } - box.top - 1;
+    const std::vector<Step> quadrant = Quadrant(a2, b2);
+    // Doubled centre: the pixel grid point (left + right - 1) / 2.
+    const int64_t cx2 = int64_t { box.left } + box.right - 1;
+    const int64_t cy2 = int64_t { box.top } + box.bottom - 1;
+    std::vector<EllipsePixel> path;
+    path.reserve(quadrant.size() * 4);
+    // cx2 +- X and cy2 +- Y are always even, so the halves are exact. The
+    // local position is the doubled distance halved and rounded down: for
+    // an even size the two middle pixels both sit at local 0 of their halves.
+    const auto add = [&](const Step& s, int quadrantNo, int sx, int sy) {
+        path.push_back({ { static_cast<LONG>((cx2 + sx * s.x) / 2), static_cast<LONG>((cy2 + sy * s.y) / 2) }, quadrantNo,
+            static_cast<LONG>(sx * (s.x / 2)), static_cast<LONG>(sy * (s.y / 2)) });
+    };
+    for (const Step& s : quadrant)
+        add(s, 1, 1, -1);
+    for (auto it = quadrant.rbegin(); it != quadrant.rend(); ++it)
+        add(*it, 2, -1, -1);
+    for (const Step& s : quadrant)
+        add(s, 3, -1, 1);
+    for (auto it = quadrant.rbegin(); it != quadrant.rend(); ++it)
+        add(*it, 4, 1, 1);
+    return path;
+}
+
+std::vector<POINT> EllipseOutline(const RECT& box)
+{
+    std::vector<POINT> outline;
+    for (const EllipsePixel& p : EllipsePath(box)) {
+        if (outline.empty() || outline.back().x != p.pixel.x || outline.back().y != p.pixel.y)
+            outline.push_back(p.pixel);
+    }
+    while (outline.size() > 1 && outline.back().x == outline.front().x && outline.back().y == outline.front().y)
+        outline.pop_back();
+    return outline;
+}
+
+std::vector<RowSpan> FilledRows(const std::vector<POINT>& outline)
+{
+    if (outline.empty())
+        return {};
+    LONG top = outline[0].y, bottom = outline[0].y;
+    for (const POINT& p : outline) {
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    std::vector<RowSpan> rows(static_cast<size_t>(int64_t { bottom } - top + 1), RowSpan { 0, std::numeric_limits<LONG>::max(), std::numeric_limits<LONG>::min() });
+    for (const POINT& p : outline) {
+        RowSpan& row = rows[static_cast<size_t>(int64_t { p.y } - top)];
+        row.y = p.y;
+        row.x0 = std::min(row.x0, p.x);
+        row.x1 = std::max(row.x1, static_cast<LONG>(p.x + 1));
+    }
+    return rows;
+}
+
+} // namespace platform::raster::detail

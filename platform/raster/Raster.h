@@ -1,0 +1,90 @@
+// The raster layer under CDC: 32-bit pixel surfaces and the GDI drawing
+// primitives on them, with Windows GDI's pixel rules (MM_TEXT, R2_COPYPEN,
+// no anti-aliasing). CDC keeps the state (current position, selected pen and
+// brush, text colour and alignment) and calls down into these functions with
+// device coordinates.
+#pragma once
+
+#include "platform/AfxTypes.h"
+
+#include <string>
+#include <vector>
+
+namespace platform::raster {
+
+// Pixels are COLORREF values (0x00BBGGRR), row by row from the top.
+class Surface {
+public:
+    Surface() = default;
+    Surface(int width, int height, COLORREF fill = 0);
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    // Outside the surface: 0 on read, nothing on write.
+    COLORREF Pixel(int x, int y) const;
+    void SetPixel(int x, int y, COLORREF color);
+    // Pixels x0 <= x < x1 of row y, clipped to the surface.
+    void FillSpan(int y, int x0, int x1, COLORREF color);
+    const std::vector<COLORREF>& Pixels() const { return m_pixels; }
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<COLORREF> m_pixels;
+};
+
+// A pen as GDI holds it after CreatePenIndirect: style (PS_SOLID, PS_NULL,
+// PS_INSIDEFRAME, ...), width in pixels (0 and 1 both draw one pixel wide)
+// and colour.
+struct PenSpec {
+    UINT style = 0; // PS_SOLID
+    int width = 1;
+    COLORREF color = 0;
+};
+
+// A brush: style BS_SOLID (0) or BS_NULL (1), and colour.
+struct BrushSpec {
+    UINT style = 0;
+    COLORREF color = 0xFFFFFF;
+};
+
+// LineTo from `from` to `to`: the last pixel is not drawn.
+void DrawLine(Surface& surface, POINT from, POINT to, const PenSpec& pen);
+// Rectangle(box): filled with the brush, outlined with the pen, inside
+// [left, right) x [top, bottom) for a one-pixel pen.
+void DrawRectangle(Surface& surface, const RECT& box, const PenSpec& pen, const BrushSpec& brush);
+// Ellipse(box): the ellipse inscribed in the box, filled and outlined.
+void DrawEllipse(Surface& surface, const RECT& box, const PenSpec& pen, const BrushSpec& brush);
+// Arc(box, start, end): the part of the box's ellipse that runs
+// counter-clockwise (as seen on the screen) from the radial through `start`
+// to the radial through `end`.
+void DrawArc(Surface& surface, const RECT& box, POINT start, POINT end, const PenSpec& pen);
+// FillSolidRect / ExtTextOut(ETO_OPAQUE) without text: [left, right) x [top, bottom).
+void FillSolidRect(Surface& surface, const RECT& rect, COLORREF color);
+// BitBlt with SRCCOPY, clipped to both surfaces.
+void CopyRect(Surface& dst, int x, int y, int width, int height, const Surface& src, int srcX, int srcY);
+
+struct TextMetrics {
+    int height = 16; // cell height of one line
+    int ascent = 13; // from the top of the cell to the baseline
+    int averageWidth = 8;
+};
+
+// The device context's default font: a system font that covers Chinese,
+// found through fontconfig and drawn with FreeType, or a built-in bitmap
+// font for ASCII when no such font is installed.
+class TextRenderer {
+public:
+    static TextRenderer& Default();
+    virtual ~TextRenderer() = default;
+
+    virtual TextMetrics Metrics() const = 0;
+    // Advance width and cell height of the text, as GetTextExtentPoint32W.
+    virtual SIZE Measure(const std::wstring& text) const = 0;
+    // Draws the text with its cell's top-left corner at (x, y); with
+    // `opaque`, the cell is first filled with the background colour.
+    virtual void Draw(Surface& surface, int x, int y, const std::wstring& text, COLORREF color, bool opaque,
+        COLORREF background) const = 0;
+};
+
+} // namespace platform::raster

@@ -1,0 +1,107 @@
+// Pixel storage, solid fills and block copies.
+#include "platform/raster/Raster.h"
+#include "platform/raster/RasterDetail.h"
+
+#include <algorithm>
+
+namespace platform::raster {
+
+Surface::Surface(int width, int height, COLORREF fill)
+    : m_width(std::max(width, 0))
+    , m_height(std::max(height, 0))
+    , m_pixels(static_cast<size_t>(m_width) * static_cast<size_t>(m_height), fill)
+{
+}
+
+COLORREF Surface::Pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return 0;
+    return m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)];
+}
+
+void Surface::SetPixel(int x, int y, COLORREF color)
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return;
+    m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)] = color;
+}
+
+void Surface::FillSpan(int y, int x0, int x1, COLORREF color)
+{
+    if (y < 0 || y >= m_height)
+        return;
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, m_width);
+    if (x0 >= x1)
+        return;
+    auto row = m_pixels.begin() + static_cast<std::ptrdiff_t>(y) * m_width;
+    std::fill(row + x0, row + x1, color);
+}
+
+void FillSolidRect(Surface& surface, const RECT& rect, COLORREF color)
+{
+    // ExtTextOut(ETO_OPAQUE) puts a reversed rectangle the right way round
+    // first, like the shape calls.
+    const RECT r = detail::Normalized(rect);
+    const LONG top = std::max<LONG>(r.top, 0);
+    const LONG bottom = std::min<LONG>(r.bottom, surface.Height());
+    for (LONG y = top; y < bottom; ++y)
+        surface.FillSpan(y, r.left, r.right, color);
+}
+
+void CopyRect(Surface& dst, int x, int y, int width, int height, const Surface& src, int srcX, int srcY)
+{
+    if (width <= 0 || height <= 0)
+        return;
+    // Clip the block against both surfaces at once, in 64 bits so that far
+    // away coordinates cannot wrap round.
+    int64_t x0 = 0, y0 = 0, x1 = width, y1 = height;
+    x0 = std::max<int64_t>({ x0, -int64_t { x }, -int64_t { srcX } });
+    y0 = std::max<int64_t>({ y0, -int64_t { y }, -int64_t { srcY } });
+    x1 = std::min<int64_t>({ x1, int64_t { dst.Width() } - x, int64_t { src.Width() } - srcX });
+    y1 = std::min<int64_t>({ y1, int64_t { dst.Height() } - y, int64_t { src.Height() } - srcY });
+    if (x0 >= x1 || y0 >= y1)
+        return;
+    // Copying a surface onto itself must read every source pixel before it
+    // is overwritten, as BitBlt does; a copy of the block keeps that simple.
+    std::vector<COLORREF> block;
+    block.reserve(static_cast<size_t>((x1 - x0) * (y1 - y0)));
+    for (int64_t j = y0; j < y1; ++j)
+        for (int64_t i = x0; i < x1; ++i)
+            block.push_back(src.Pixel(static_cast<int>(srcX + i), static_cast<int>(srcY + j)));
+    size_t k = 0;
+    for (int64_t j = y0; j < y1; ++j)
+        for (int64_t i = x0; i < x1; ++i)
+            dst.SetPixel(static_cast<int>(x + i), static_cast<int>(y + j), block[k++]);
+}
+
+namespace detail {
+
+RECT Normalized(const RECT& box)
+{
+    RECT r = box;
+    if (r.left > r.right)
+        std::swap(r.left, r.right);
+    if (r.top > r.bottom)
+        std::swap(r.top, r.bottom);
+    return r;
+}
+
+RECT FigureBox(const RECT& box, const PenSpec& pen)
+{
+    RECT r = Normalized(box);
+    if (pen.style != kPenInsideFrame || !IsWide(pen))
+        return r;
+    const LONG topLeft = pen.width / 2;
+    const LONG bottomRight = (pen.width - 1) / 2;
+    r.left += topLeft;
+    r.top += topLeft;
+    r.right = std::max(r.left, r.right - bottomRight);
+    r.bottom = std::max(r.top, r.bottom - bottomRight);
+    return r;
+}
+
+} // namespace detail
+
+} // namespace platform::raster
