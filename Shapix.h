@@ -4,7 +4,12 @@
 
 #include "platform/AfxWin.h"
 
+#include "control/DrawObj.h"
+#include "control/DrawObjAry.h"
+#include "control/DrawTool.h"
+#include "control/MyPoint.h"
 #include "control/ShapixCtrl.h"
+#include "poly/MyDrawPoly.h"
 #include "res/ShapixResources.h"
 #include "shape/Arc.h"
 #include "shape/FloatGeom.h"

@@ -1,0 +1,117 @@
+#include "PolyTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace poly_test;
+using platform::CRecordDC;
+using platform::GdiOp;
+
+namespace {
+
+inline constexpr COLORREF kGreen = 0x00FF00;
+inline constexpr COLORREF kYellow = 0x00FFFF;
+inline constexpr COLORREF kCyan = 0xFFFF00;
+
+} // namespace
+
+TEST(PolyDraw, EachSideIsItsOwnFigureInItsPen)
+{
+    CRecordDC dc;
+    const auto triangle = MakePoly({ 0, 0, 100, 0, 100, 50 });
+    triangle->ReverDraw(1);
+    triangle->Draw(&dc, nullptr);
+    const std::vector<std::vector<int>> ends = { { 0, 0 }, { 100, 0 }, { 100, 0 }, { 100, 50 }, { 100, 50 }, { 0, 0 } };
+    ASSERT_EQ(dc.Calls().size(), ends.size());
+    for (size_t i = 0; i < ends.size(); ++i) {
+        SCOPED_TRACE("call " + std::to_string(i) + ": side 1 is highlighted, no brush");
+        const bool hot = i / 2 == 1;
+        EXPECT_EQ(dc.Calls()[i].op, i % 2 == 0 ? GdiOp::MoveTo : GdiOp::LineTo);
+        EXPECT_EQ(dc.Calls()[i].args, ends[i]);
+        EXPECT_EQ(dc.Calls()[i].pen.lopnColor, hot ? kYellow : kGreen);
+        EXPECT_EQ(dc.Calls()[i].pen.lopnWidth.x, hot ? 2 : 1);
+        EXPECT_EQ(dc.Calls()[i].brush.lbStyle, static_cast<UINT>(BS_NULL));
+    }
+    {
+        SCOPED_TRACE("a positive bulge runs GDI's arc from the end radial to the start radial");
+        dc.ClearCalls();
+        MakePoly({ 0, 0, 100, 0 }, { 1 })->Draw(&dc, nullptr);
+        ASSERT_EQ(dc.Calls().size(), 3u);
+        EXPECT_EQ(dc.Calls()[0].op, GdiOp::Arc);
+        EXPECT_EQ(std::vector<int>(dc.Calls()[0].args.begin() + 4, dc.Calls()[0].args.end()),
+            std::vector<int>({ 100, 0, 0, 0 }));
+    }
+    {
+        SCOPED_TRACE("hidden or a single vertex: nothing; without pen: null pen and brush");
+        dc.ClearCalls();
+        triangle->Visible(false);
+        triangle->Draw(&dc, nullptr);
+        MakePoly({ 5, 5 })->Draw(&dc, nullptr);
+        EXPECT_TRUE(dc.Calls().empty());
+        triangle->Visible(true);
+        triangle->m_bDrawPen = FALSE;
+        triangle->Draw(&dc, nullptr);
+        ASSERT_EQ(dc.Calls().size(), 6u);
+        EXPECT_EQ(dc.Calls()[3].pen.lopnStyle, static_cast<UINT>(PS_NULL));
+        EXPECT_EQ(dc.Calls()[3].brush.lbStyle, static_cast<UINT>(BS_NULL));
+    }
+}
+
+TEST(PolyDraw, TrackerDrawsYellowSquaresThenTheCyanReferenceSquare)
+{
+    CRecordDC dc;
+    const auto poly = MakePoly({ 10.5, 20.49, 40, 20, 40, 60 }, {}, Floatpt(30, 40));
+    poly->DrawTracker(&dc, CMyDrawPoly::trackSelected);
+    ASSERT_EQ(dc.Calls().size(), 7u);
+    for (size_t i = 0; i < 7; ++i) {
+        SCOPED_TRACE("square " + std::to_string(i));
+        EXPECT_EQ(dc.Calls()[i].op, GdiOp::Rectangle);
+        EXPECT_EQ(dc.Calls()[i].pen.lopnColor, i < 6 ? kYellow : kCyan);
+        EXPECT_EQ(dc.Calls()[i].brush.lbStyle, static_cast<UINT>(BS_NULL));
+    }
+    EXPECT_EQ(dc.Calls()[0].args, std::vector<int>({ 5, 14, 17, 26 }));
+    EXPECT_EQ(dc.Calls()[3].args, std::vector<int>({ 5, 14, 17, 26 })); // side 0's midpoint: its start vertex
+    EXPECT_EQ(dc.Calls()[6].args, std::vector<int>({ 24, 34, 36, 46 }));
+    EXPECT_EQ(poly->m_lpTracker.lopnColor, kCyan);
+
+    dc.ClearCalls();
+    poly->DrawTracker(&dc, CMyDrawPoly::trackNone);
+    poly->DrawTracker(&dc, static_cast<CMyDrawPoly::TrackerState>(3));
+    EXPECT_TRUE(dc.Calls().empty());
+    CMyDrawPoly().DrawTracker(&dc, CMyDrawPoly::trackActive);
+    ASSERT_EQ(dc.Calls().size(), 1u); // no vertices: the reference square only
+    EXPECT_EQ(dc.Calls()[0].args, std::vector<int>({ -6, -6, 6, 6 }));
+}
+
+TEST(PolyDraw, ObjectRectangleIsBoundedByTheRoundedVertices)
+{
+    // The arc bulges to y = -50 and the reference point lies far outside.
+    EXPECT_EQ(MakePoly({ 100.4, 0, 0, 0, 50, 49.5 }, { -1 }, Floatpt(500, 500))->GetObjRect(), CRect(0, 0, 100, 50));
+    EXPECT_EQ(MakePoly({ 30, 40 })->GetObjRect(), CRect(0, 0, 0, 0));
+}
+
+// A tombstone on black: an arc over (20, 60) .. (100, 60) rising to
+// (60, 20), straight sides down to y = 100, the reference point at (60, 80).
+TEST(PolyDraw, OutlineAndTrackerReachThePixels)
+{
+    CClientDC screen(nullptr);
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(&screen));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 120, 120));
+    CBitmap* old = dc.SelectObject(&bitmap);
+    dc.FillSolidRect(0, 0, 120, 120, 0);
+    const auto poly = MakePoly({ 20, 60, 100, 60, 100, 100, 20, 100 }, { 1 }, Floatpt(60, 80));
+    poly->Draw(&dc, nullptr);
+    poly->DrawTracker(&dc, CMyDrawPoly::trackSelected);
+
+    EXPECT_EQ(dc.GetPixel(60, 100), RGB(0, 255, 0)); // bottom side
+    EXPECT_EQ(dc.GetPixel(94, 96), RGB(255, 255, 0)); // left edge of the square at (100, 100)
+    EXPECT_EQ(dc.GetPixel(54, 80), RGB(0, 255, 255)); // left edge of the reference square
+    EXPECT_EQ(dc.GetPixel(60, 50), 0u); // inside
+    int arcPixels = 0;
+    for (int y = 18; y <= 22; ++y)
+        arcPixels += dc.GetPixel(60, y) == RGB(0, 255, 0);
+    EXPECT_GE(arcPixels, 1); // the arc's top, inside its midpoint square
+    EXPECT_EQ(dc.GetPixel(54, 20), RGB(255, 255, 0)); // that square's left edge
+    dc.SelectObject(old);
+}
