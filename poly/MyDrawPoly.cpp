@@ -110,23 +110,14 @@ int* CMyDrawPoly::GetSideMidPoints(int& count)
 // the reference point is always inside it.
 void CMyDrawPoly::GetVertexBound(CRect& rect)
 {
-    auto include = [&rect](const CPoint& p, bool first) {
-        if (first) {
+    for (INT_PTR i = 0; i < m_aVertices.GetSize(); ++i) {
+        const CPoint p = RoundedPixel(*m_aVertices.GetAt(i));
+        if (i == 0)
             rect.SetRect(p.x, p.y, p.x, p.y);
-            return;
-        }
-        if (p.x < rect.left)
-            rect.left = p.x;
-        if (p.y < rect.top)
-            rect.top = p.y;
-        if (p.x > rect.right)
-            rect.right = p.x;
-        if (p.y > rect.bottom)
-            rect.bottom = p.y;
-    };
-    for (INT_PTR i = 0; i < m_aVertices.GetSize(); ++i)
-        include(RoundedPixel(*m_aVertices.GetAt(i)), i == 0);
-    include(RoundedPixel(m_ptRef), false);
+        else
+            IncludePoint(rect, p);
+    }
+    IncludePoint(rect, RoundedPixel(m_ptRef));
 }
 
 // The reference point as it stood is part of the bound, so a record that

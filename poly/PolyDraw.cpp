@@ -99,17 +99,8 @@ CRect CMyDrawPoly::GetObjRect()
     const CPoint second = RoundedPixel(*m_aVertices.GetAt(1));
     CRect rect(first.x, first.y, second.x, second.y);
     rect.NormalizeRect();
-    for (INT_PTR i = 2; i < m_aVertices.GetSize(); ++i) {
-        const CPoint p = RoundedPixel(*m_aVertices.GetAt(i));
-        if (p.x < rect.left)
-            rect.left = p.x;
-        if (p.y < rect.top)
-            rect.top = p.y;
-        if (p.x > rect.right)
-            rect.right = p.x;
-        if (p.y > rect.bottom)
-            rect.bottom = p.y;
-    }
+    for (INT_PTR i = 2; i < m_aVertices.GetSize(); ++i)
+        IncludePoint(rect, RoundedPixel(*m_aVertices.GetAt(i)));
     return rect;
 }
 

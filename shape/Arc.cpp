@@ -87,16 +87,8 @@ FloatRect CArc::GetArcRect() const
 {
     const Floatpt mid = GetMidPt();
     FloatRect box(mid.x, mid.y, mid.x, mid.y);
-    for (const Floatpt& pt : { m_ptStart, m_ptEnd }) {
-        if (pt.x < box.left)
-            box.left = pt.x;
-        if (pt.y < box.top)
-            box.top = pt.y;
-        if (pt.x > box.right)
-            box.right = pt.x;
-        if (pt.y > box.bottom)
-            box.bottom = pt.y;
-    }
+    IncludePoint(box, m_ptStart.x, m_ptStart.y);
+    IncludePoint(box, m_ptEnd.x, m_ptEnd.y);
     return box;
 }
 

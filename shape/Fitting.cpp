@@ -35,10 +35,7 @@ void CShapixCtrl::CPicDerData::GetBound(FloatRect& bound)
             bound.bottom = std::max(bound.bottom, box.bottom);
         }
     }
-    bound.left = std::min(bound.left, m_ptRef[0]);
-    bound.top = std::min(bound.top, m_ptRef[1]);
-    bound.right = std::max(bound.right, m_ptRef[0]);
-    bound.bottom = std::max(bound.bottom, m_ptRef[1]);
+    SHAPIX_NAME::IncludePoint(bound, m_ptRef[0], m_ptRef[1]);
 }
 
 double CShapixCtrl::CPicDerData::GetRatio(CRect& rect)

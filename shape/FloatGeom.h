@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ShapixMath.h"
+#include "platform/AfxGeometry.h"
 
 namespace SHAPIX_NAME {
 
@@ -33,6 +34,31 @@ struct FloatRect {
     {
     }
 };
+
+// Widens a box (left <= right, top <= bottom) so that it holds the point.
+inline void IncludePoint(FloatRect& box, double x, double y)
+{
+    if (x < box.left)
+        box.left = x;
+    if (y < box.top)
+        box.top = y;
+    if (x > box.right)
+        box.right = x;
+    if (y > box.bottom)
+        box.bottom = y;
+}
+
+inline void IncludePoint(CRect& box, const POINT& point)
+{
+    if (point.x < box.left)
+        box.left = point.x;
+    if (point.y < box.top)
+        box.top = point.y;
+    if (point.x > box.right)
+        box.right = point.x;
+    if (point.y > box.bottom)
+        box.bottom = point.y;
+}
 
 } // namespace SHAPIX_NAME
 
