@@ -200,9 +200,17 @@ void CDrawObjAry::RemoveObjs(CObArray* objs)
         return;
     for (INT_PTR i = objs->GetSize() - 1; i >= 0; --i) {
         auto* obj = static_cast<CDrawObj*>((*objs)[i]);
-        const int index = FindObj(obj);
-        if (index < 0)
+        if (FindObj(obj) < 0)
             continue;
+        // The dimension chains and their history must not keep its points.
+        // Forgetting them can remove labels, so the index is taken after.
+        if (m_pRelMng) {
+            CTypedPtrArray<CObArray, CMyPoint*> points;
+            obj->GetAllDimPoint(points);
+            for (INT_PTR k = 0; k < points.GetSize(); ++k)
+                m_pRelMng->ForgetPoint(points[k]);
+        }
+        const int index = FindObj(obj);
         // Nothing may keep pointing at an object that is gone.
         if (m_pSelObj == obj)
             m_pSelObj = nullptr;

@@ -10,13 +10,12 @@ namespace {
 
 inline constexpr COLORREF kLabelColour = RGB(255, 255, 0); // yellow
 inline constexpr int kProbeWidening = 2; // pixels added to the left of a hit probe
-inline constexpr unsigned int kCentred = 6; // TA_CENTER | TA_TOP
 
 } // namespace
 
 CInputText::CInputText()
     : m_pRelation(nullptr)
-    , m_nAlign(kCentred)
+    , m_nAlign(kAlignCentred)
 {
 }
 
@@ -74,7 +73,7 @@ int CInputText::Intersects(const CRect& rect)
     // Not normalised: before the first Draw the box is inverted and meets
     // nothing.
     CRect box(m_rcPosition);
-    if (m_nAlign == kCentred)
+    if (m_nAlign == kAlignCentred)
         box.OffsetRect(-((box.right - box.left) / 2), 0);
     CRect common;
     return common.IntersectRect(&probe, &box) ? 1 : 0;

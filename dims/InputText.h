@@ -13,6 +13,9 @@ class CRelation;
 // Shares CDrawObj's run-time class: the label is not serialised.
 class AFX_EXT_CLASS CInputText : public SHAPIX_NAME::CDrawObj {
 public:
+    static constexpr unsigned int kAlignLeftTop = 0; // TA_LEFT | TA_TOP: labels of vertical links
+    static constexpr unsigned int kAlignCentred = 6; // TA_CENTER | TA_TOP: labels of horizontal links
+
     // No relation: such a label has no text and must not be drawn or edited.
     CInputText();
     // The position's left and top are the text's reference point; right
@@ -36,5 +39,5 @@ public:
     void EditProp(CWnd* pWnd) override;
 
     CRelation* m_pRelation; // owned by the relation manager
-    unsigned int m_nAlign; // TA_ flags: 0 left-top (vertical links), 6 centre-top (horizontal)
+    unsigned int m_nAlign; // kAlignLeftTop or kAlignCentred
 };

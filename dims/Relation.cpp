@@ -10,8 +10,6 @@ namespace {
 inline constexpr int kAboveLine = -7; // odd links: the label's top 7 pixels above the base
 inline constexpr int kBelowLine = 8; // even links: 8 pixels below it
 inline constexpr int kHalfTextHeight = 7; // vertical labels centre roughly on their middle
-inline constexpr unsigned int kCentred = 6; // TA_CENTER | TA_TOP
-inline constexpr unsigned int kLeftTop = 0; // TA_LEFT | TA_TOP
 
 int Pixel(double v)
 {
@@ -30,7 +28,7 @@ CRelation::CRelation(int k, const CTypedPtrArray<CObArray, CMyPoint*>& from,
     m_aTo.Copy(to);
     if (m_aFrom.GetSize() == 0 || m_aTo.GetSize() == 0)
         return;
-    m_pText = new CInputText(0, 0, this, horz ? kCentred : kLeftTop);
+    m_pText = new CInputText(0, 0, this, horz ? CInputText::kAlignCentred : CInputText::kAlignLeftTop);
     PlaceLabel(k, labelX, baseY);
 }
 

@@ -1,6 +1,9 @@
-// The dimension chains: building them over the stations of the dimension
-// points, drawing, applying them to the model coordinates, the texts, and
-// forgetting destroyed points.
+// The dimension chains of one document.
+//
+// [SECTION] Building: stations into links, each with its label
+// [SECTION] Values: applying the links, their texts, the initial texts
+// [SECTION] Drawing: ticks, extension lines and the two dimension lines
+// [SECTION] History and destroyed points
 #include "RelationMng.h"
 
 #include "InputText.h"

@@ -31,7 +31,7 @@ platform::DialogTemplate ValueDialog()
 
 std::vector<platform::DialogTemplate> DialogTemplates()
 {
-    return { ValueDialog() };
+    return { ValueDialog(), SideDialogTemplate() };
 }
 
 } // namespace shapix_resources

@@ -85,14 +85,16 @@ TEST_F(DimHost, DeletedVerticesAndRemovedOutlinesLeaveNoPointBehind)
     CDrawObj* second = Doc().GetObjByID(2);
     ASSERT_NE(Doc().GetRelMng()->m_pAnchorX, nullptr);
     {
-        SCOPED_TRACE("a vertex deleted as the side tool deletes it");
-        CMyPoint* vertex = first->m_aVertices[2];
-        first->m_aVertices.RemoveAt(2);
-        first->m_aBulge.RemoveAt(2);
-        first->m_aSideType.RemoveAt(2);
-        delete vertex;
-        Doc().DelPointRel(vertex);
+        SCOPED_TRACE("a vertex deleted with the side tool");
+        CMyPoint* vertex = first->m_aVertices[2]; // the end of the side x = 200
+        m_ctrl.SelectTool(CShapixCtrl::toolDelSide);
+        m_ctrl.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(200, 150));
+        m_ctrl.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 150));
+        m_ctrl.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(200, 150));
+        ASSERT_EQ(first->m_aVertices.GetSize(), 3);
         EXPECT_EQ(HeldPoints(Doc()).count(vertex), 0u);
+        EXPECT_GT(Doc().GetRelMng()->m_paHorz->GetSize(), 0) << "the chains stay on the select page";
+        m_ctrl.UpdateWindow();
     }
     {
         SCOPED_TRACE("an outline removed from the document");

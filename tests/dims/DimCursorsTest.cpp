@@ -7,72 +7,65 @@
 
 namespace {
 
-enum class Px { Screen, Black, White, Inverted };
+enum Px { Screen, Black, White, Inverted };
 
-Px PixelOf(const platform::CursorResource& cursor, int x, int y)
+// The library's cursor id as a picture, one Px per pixel.
+std::vector<std::vector<Px>> Picture(WORD id, POINT& hotSpot)
 {
-    const std::uint32_t bit = 0x80000000u >> x;
-    const bool andBit = cursor.andMask[y] & bit;
-    const bool xorBit = cursor.xorMask[y] & bit;
-    return andBit ? (xorBit ? Px::Inverted : Px::Screen) : (xorBit ? Px::White : Px::Black);
+    const platform::CursorResource* cursor
+        = platform::CursorImage(LoadCursorW(ShapixResourceHandle(), MAKEINTRESOURCE(id)));
+    std::vector<std::vector<Px>> picture(32, std::vector<Px>(32, Screen));
+    if (!cursor)
+        return picture;
+    hotSpot = cursor->hotSpot;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const bool andBit = cursor->andMask[y] & (0x80000000u >> x);
+            const bool xorBit = cursor->xorMask[y] & (0x80000000u >> x);
+            picture[y][x] = andBit ? (xorBit ? Inverted : Screen) : (xorBit ? White : Black);
+        }
+    }
+    return picture;
 }
 
-int Count(const platform::CursorResource& cursor, Px kind)
+int Count(const std::vector<std::vector<Px>>& picture, Px kind)
 {
     int count = 0;
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x)
-            count += PixelOf(cursor, x, y) == kind;
-    }
+    for (const auto& row : picture)
+        count += static_cast<int>(std::count(row.begin(), row.end(), kind));
     return count;
-}
-
-const platform::CursorResource& Load(WORD id)
-{
-    const HCURSOR cursor = LoadCursorW(ShapixResourceHandle(), MAKEINTRESOURCE(id));
-    const platform::CursorResource* image = platform::CursorImage(cursor);
-    if (!image)
-        throw std::runtime_error("cursor " + std::to_string(id) + " missing");
-    return *image;
 }
 
 } // namespace
 
 TEST(LibraryCursors, MatchTheirDescriptions)
 {
-    {
-        SCOPED_TRACE("129: a white hand with a black outline, the fingertip its hot spot");
-        const auto& hand = Load(129);
-        EXPECT_EQ(hand.hotSpot.x, 6);
-        EXPECT_EQ(hand.hotSpot.y, 0);
-        EXPECT_EQ(PixelOf(hand, 6, 0), Px::Black);
-        EXPECT_EQ(PixelOf(hand, 6, 2), Px::White);
-        EXPECT_EQ(Count(hand, Px::Inverted), 0);
-        EXPECT_GT(Count(hand, Px::White), Count(hand, Px::Black));
-    }
+    POINT hot {};
+    const auto hand = Picture(129, hot);
+    EXPECT_TRUE(hot.x == 6 && hot.y == 0);
+    EXPECT_EQ(hand[0][6], Black) << "the fingertip's outline";
+    EXPECT_EQ(hand[2][6], White);
+    EXPECT_GT(Count(hand, White), Count(hand, Black));
+    EXPECT_EQ(Count(hand, Inverted), 0);
+
     for (WORD id : { 1003, 1004 }) {
         SCOPED_TRACE("cross-hair " + std::to_string(id));
-        const auto& cross = Load(id);
-        EXPECT_EQ(cross.hotSpot.x, 15);
-        EXPECT_EQ(cross.hotSpot.y, 16);
+        const auto cross = Picture(id, hot);
+        EXPECT_TRUE(hot.x == 15 && hot.y == 16);
+        // Centre, line ends, ring corners; the ring's inside shows the screen.
         for (const POINT p : { POINT { 15, 16 }, POINT { 15, 5 }, POINT { 15, 27 }, POINT { 4, 16 },
                  POINT { 26, 16 }, POINT { 12, 13 }, POINT { 18, 19 } })
-            EXPECT_EQ(PixelOf(cross, p.x, p.y), Px::Inverted) << p.x << "," << p.y;
-        EXPECT_EQ(PixelOf(cross, 15, 14), Px::Screen) << "inside the ring";
-        EXPECT_EQ(Count(cross, Px::Black) + Count(cross, Px::White), 0);
-        // The signs above right: a plus has its middle column, an x its corners.
-        EXPECT_EQ(PixelOf(cross, 24, 4), id == 1003 ? Px::Inverted : Px::Screen);
-        EXPECT_EQ(PixelOf(cross, 21, 4), id == 1004 ? Px::Inverted : Px::Screen);
+            EXPECT_EQ(cross[p.y][p.x], Inverted) << p.x << "," << p.y;
+        EXPECT_EQ(cross[14][15], Screen);
+        EXPECT_EQ(Count(cross, Black) + Count(cross, White), 0);
+        // Above right, a plus has a middle column, an x corners.
+        EXPECT_EQ(cross[4][24], id == 1003 ? Inverted : Screen);
+        EXPECT_EQ(cross[4][21], id == 1004 ? Inverted : Screen);
     }
-    {
-        SCOPED_TRACE("1006: a hollow 14 x 13 rectangle of two-pixel lines at the corner");
-        const auto& box = Load(1006);
-        EXPECT_EQ(box.hotSpot.x, 0);
-        EXPECT_EQ(box.hotSpot.y, 0);
-        EXPECT_EQ(Count(box, Px::Inverted), 14 * 13 - 10 * 9);
-        EXPECT_EQ(PixelOf(box, 13, 12), Px::Inverted);
-        EXPECT_EQ(PixelOf(box, 2, 2), Px::Screen);
-        EXPECT_EQ(PixelOf(box, 14, 0), Px::Screen);
-        EXPECT_EQ(PixelOf(box, 0, 13), Px::Screen);
-    }
+
+    const auto box = Picture(1006, hot);
+    EXPECT_TRUE(hot.x == 0 && hot.y == 0);
+    EXPECT_EQ(Count(box, Inverted), 14 * 13 - 10 * 9) << "a two-pixel frame of 14 x 13";
+    EXPECT_EQ(box[12][13], Inverted);
+    EXPECT_EQ(box[2][2], Screen);
 }

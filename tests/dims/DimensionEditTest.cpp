@@ -2,10 +2,8 @@
 // outline back.
 #include "DimTestSupport.h"
 
-#include "poly/MyDrawPoly.h"
-
 using dim_test::DimHost;
-using Texts = std::vector<std::wstring>;
+using dim_test::Texts;
 
 namespace {
 
@@ -18,8 +16,8 @@ constexpr int kFirstHorzLabelY = 259 + 4;
 TEST_F(DimHost, TypingTheFirstLinkOfARectangleMovesItsModelPointsWhenThePageIsLeft)
 {
     // Model x: left 0, reference 1000, right 2000; model y: 0, 500, 1000.
-    AddOutline(1, L"100\t100\t300\t100\t300\t200\t100\t200\t", L"0\t0\t2000\t0\t2000\t1000\t0\t1000\t", 200, 150,
-        1000, 500);
+    AddOutline(1, L"100\t100\t300\t100\t300\t200\t100\t200\t", L"0\t0\t2000\t0\t2000\t1000\t0\t1000\t", 200,
+        150, 1000, 500);
     m_ctrl.CreateDimText();
     m_ctrl.SelectTool(CShapixCtrl::toolDim);
     EXPECT_EQ(dim_test::ShownTexts(Doc()), (Texts { L"1000", L"1000", L"500", L"500" }));
@@ -35,7 +33,7 @@ TEST_F(DimHost, TypingTheFirstLinkOfARectangleMovesItsModelPointsWhenThePageIsLe
 
     m_ctrl.SelectTool(CShapixCtrl::toolSelect);
     EXPECT_EQ(Model(1), (std::vector<double> { 0, 0, 2500, 0, 2500, 1000, 0, 1000, 1500, 500 }));
-    auto* poly = dynamic_cast<SHAPIX_NAME::CMyDrawPoly*>(Doc().GetObjByID(1));
+    auto* poly = dynamic_cast<CMyDrawPoly*>(Doc().GetObjByID(1));
     ASSERT_NE(poly, nullptr);
     EXPECT_EQ(poly->m_aVertices[1]->m_x, 300) << "window coordinates stay";
     EXPECT_EQ(TypeAt(150, kFirstHorzLabelY, L"9"), L"(no dialog)") << "no labels on the select page";
