@@ -15,6 +15,7 @@ packages=(
   libfreetype-dev
   libfontconfig-dev
   fonts-wqy-microhei
+  nlohmann-json3-dev
 )
 
 missing=()
