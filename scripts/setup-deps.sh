@@ -16,6 +16,16 @@ packages=(
   libfontconfig-dev
   fonts-wqy-microhei
   nlohmann-json3-dev
+  libdxflib-dev
+  python3-ezdxf
+  librsvg2-bin
+  libgtk-3-dev
+  xvfb
+  xdotool
+  imagemagick
+  doxygen
+  dpkg-dev
+  file
 )
 
 missing=()

@@ -14,6 +14,15 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHAPIX_BUILD_TESTS=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure --no-tests=error -j"$jobs"
 
+echo "== API reference (Doxygen, warnings fail) =="
+cmake --build build --target docs
+
+# As root (CI) the packages are also installed with apt-get and purged.
+echo "== install tree, CMake package, pkg-config, .deb =="
+default_deb=0
+[ "$(id -u)" -eq 0 ] && default_deb=1
+SHAPIX_INSTALL_DEB="${SHAPIX_INSTALL_DEB:-$default_deb}" bash tests/install/check.sh build build/install-check
+
 echo "== sanitizer build (address, undefined) =="
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSHAPIX_SANITIZE=ON -DSHAPIX_BUILD_TESTS=ON
 cmake --build build-sanitize -j"$jobs"

@@ -12,5 +12,12 @@ namespace shapix_tool {
 int RunRender(const std::vector<std::string>& args, std::ostream& out);
 int RunPlay(const std::vector<std::string>& args, std::ostream& out);
 int RunCut(const std::vector<std::string>& args, std::ostream& out);
+int RunImport(const std::vector<std::string>& args, std::ostream& out);
+int RunExport(const std::vector<std::string>& args, std::ostream& out);
+
+struct CadDrawing;
+class StagedOutputs;
+// Stages `target` as DXF or SVG by its extension; false for any other.
+bool WriteDrawing(const CadDrawing& drawing, const std::string& target, StagedOutputs& outputs);
 
 } // namespace shapix_tool

@@ -1,6 +1,7 @@
 // shapix cut: the region cut of one outline's model coordinates, with
 // RegionInt and, on request, Hebin; a table or JSON, and optionally a PNG.
 #include "Arguments.h"
+#include "CadDrawing.h"
 #include "Commands.h"
 #include "ControlHost.h"
 #include "CutPicture.h"
@@ -10,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <iomanip>
@@ -82,7 +84,22 @@ int RunCut(const std::vector<std::string>& argv, std::ostream& out)
             + ": field \"model\": missing; the cut works in model coordinates");
 
     CShapixCtrl::CPicDerData record;
-    FillRecord(*outline, record);
+    // The library measures pieces with unsigned arithmetic, so an outline
+    // reaching left of or above the origin (an imported y-up drawing does)
+    // is cut moved by whole units into positive space and reported back
+    // where it was.
+    Outline moved = *outline;
+    std::int32_t shiftX = 0, shiftY = 0;
+    for (size_t k = 0; k + 1 < moved.model.size(); k += 2) {
+        shiftX = std::max(shiftX, static_cast<std::int32_t>(std::ceil(-moved.model[k])));
+        shiftY = std::max(shiftY, static_cast<std::int32_t>(std::ceil(-moved.model[k + 1])));
+    }
+    for (size_t k = 0; k + 1 < moved.model.size(); k += 2)
+        moved.model[k] += shiftX, moved.model[k + 1] += shiftY;
+    moved.modelRef[0] += shiftX, moved.modelRef[1] += shiftY;
+    auto X = [&](DWORD v) { return static_cast<std::int32_t>(v) - shiftX; };
+    auto Y = [&](DWORD v) { return static_cast<std::int32_t>(v) - shiftY; };
+    FillRecord(moved, record);
     CShapixCtrl::CRetLinesMng cuts;
     record.RegionInt(margin, angle, static_cast<int>(spacing), cuts);
     if (merge)
@@ -95,9 +112,30 @@ int RunCut(const std::vector<std::string>& argv, std::ostream& out)
         record.RegionInt(margin, angle, static_cast<int>(spacing), lines);
         const std::string caption = "outline " + std::to_string(id) + ": " + std::to_string(lines.m_aryLines.GetSize())
             + " lines" + (merge ? ", " + std::to_string(cuts.m_aryLines.GetSize()) + " groups after merging" : "");
-        const platform::Image picture = DrawCut(ReadRecord(record), lines, caption, size.width, size.height);
-        if (!picture.SavePng(outputs.Stage(*target).string()))
-            throw ToolError(*target + ": cannot write the PNG");
+        // The picture scales whatever it is given, so it takes the moved
+        // outline and lines; the drawing takes them back in place.
+        const Outline cutOutline = ReadRecord(record);
+        Outline held = cutOutline;
+        for (size_t k = 0; k + 1 < held.model.size(); k += 2)
+            held.model[k] -= shiftX, held.model[k + 1] -= shiftY;
+        CadDrawing drawing;
+        drawing.polylines.push_back({ OutlineLayer(held), held.model, held.bulges });
+        // A merged group stands for several equal lines; its layer carries
+        // the count so the shop can see it.
+        for (INT_PTR g = 0; g < cuts.m_aryLines.GetSize(); ++g) {
+            CShapixCtrl::CRetLines* group = cuts.m_aryLines[g];
+            const std::string layer
+                = merge ? "group-" + std::to_string(g + 1) + "-x" + std::to_string(group->m_nCount) : "cuts";
+            const CDWordArray& pts = group->m_aryPts;
+            for (INT_PTR i = 0; i + 3 < pts.GetSize(); i += 4)
+                drawing.lines.push_back({ layer, static_cast<double>(X(pts[i])), static_cast<double>(Y(pts[i + 1])),
+                    static_cast<double>(X(pts[i + 2])), static_cast<double>(Y(pts[i + 3])) });
+        }
+        if (!WriteDrawing(drawing, *target, outputs)) {
+            const platform::Image picture = DrawCut(cutOutline, lines, caption, size.width, size.height);
+            if (!picture.SavePng(outputs.Stage(*target).string()))
+                throw ToolError(*target + ": cannot write the PNG");
+        }
     }
 
     CRect box;
@@ -109,8 +147,7 @@ int RunCut(const std::vector<std::string>& argv, std::ostream& out)
             CShapixCtrl::CRetLines* group = cuts.m_aryLines[g];
             nlohmann::json points = nlohmann::json::array();
             for (INT_PTR i = 0; i + 1 < group->m_aryPts.GetSize(); i += 2)
-                points.push_back({ static_cast<std::int32_t>(group->m_aryPts[i]),
-                    static_cast<std::int32_t>(group->m_aryPts[i + 1]) });
+                points.push_back({ X(group->m_aryPts[i]), Y(group->m_aryPts[i + 1]) });
             nlohmann::json pieces = nlohmann::json::array();
             for (INT_PTR i = 0; i + 3 < group->m_aryPts.GetSize(); i += 4)
                 pieces.push_back(group->GetLen(static_cast<int>(i)));
@@ -134,8 +171,7 @@ int RunCut(const std::vector<std::string>& argv, std::ostream& out)
                 << pts.GetSize() / 2 << " ";
             for (INT_PTR i = 0; i + 3 < pts.GetSize(); i += 4) {
                 out << " " << Number(std::round(group->GetLen(static_cast<int>(i)) * 100) / 100) << " ("
-                    << static_cast<std::int32_t>(pts[i]) << "," << static_cast<std::int32_t>(pts[i + 1]) << ")-("
-                    << static_cast<std::int32_t>(pts[i + 2]) << "," << static_cast<std::int32_t>(pts[i + 3]) << ")";
+                    << X(pts[i]) << "," << Y(pts[i + 1]) << ")-(" << X(pts[i + 2]) << "," << Y(pts[i + 3]) << ")";
             }
             out << "\n";
         }

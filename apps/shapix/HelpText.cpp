@@ -7,14 +7,18 @@ const char* const kMainHelp = R"(shapix - shows, edits and cuts outlines with th
 usage:
   shapix render FILE -o OUT.png [--size WxH] [--fit] [--page select|read|dim] [--select ID]
   shapix play [SCRIPT] [--out DIR]
-  shapix cut FILE --id N --margin M --angle A --spacing S [--merge] [-o OUT.png] [--size WxH] [--json]
-  shapix help [render|play|cut]
+  shapix cut FILE --id N --margin M --angle A --spacing S [--merge] [-o OUT.png|OUT.dxf|OUT.svg] [--size WxH] [--json]
+  shapix import FILE.dxf -o OUT.json [--layer NAME]... [--fit WxH]
+  shapix export FILE -o OUT.dxf|OUT.svg
+  shapix help [render|play|cut|import|export]
   shapix --version
 
   render  paints a shapes file with the control and writes the picture
   play    plays a session script (mouse, tools, dialogs, checks); without
           SCRIPT it plays the bundled demo on the bundled plate sample
   cut     cuts one outline's region with parallel lines and prints the groups
+  import  reads the closed polylines of a DXF drawing into a shapes file
+  export  writes a shapes file's outlines as a DXF or SVG drawing
 
 A shapes file is JSON: {"units": "mm", "outlines": [OUTLINE, ...]}, where
 each OUTLINE has
@@ -134,7 +138,7 @@ example (samples/plate.json, a 1000 x 600 mm plate at 0.5 px/mm):
   save edited.json
 )";
 
-const char* const kCutHelp = R"(usage: shapix cut FILE --id N --margin M --angle A --spacing S [--merge] [-o OUT.png] [--size WxH] [--json]
+const char* const kCutHelp = R"(usage: shapix cut FILE --id N --margin M --angle A --spacing S [--merge] [-o OUT.png|OUT.dxf|OUT.svg] [--size WxH] [--json]
 
 Cuts the region of outline N of the shapes FILE, in model coordinates, with
 parallel lines (RegionInt): the first line lies the margin in from the
@@ -147,9 +151,40 @@ crossings and the length of each piece with its end points.
 
   --merge        merge neighbouring groups with equal pieces (Hebin)
   -o OUT.png     also draw the outline (model coordinates, scaled) with the
-                 pieces and crossings over it
+                 pieces and crossings over it; OUT.dxf or OUT.svg: the
+                 outline and one LINE per piece in model units, on layer
+                 "cuts", or with --merge each group on its own layer
+                 "group-G-xCOUNT"
   --size WxH     size of that picture (default 640x480)
   --json         print the groups as JSON instead (messages go to stderr)
+)";
+
+const char* const kImportHelp = R"(usage: shapix import FILE.dxf -o OUT.json [--layer NAME]... [--fit WxH]
+
+Reads every closed LWPOLYLINE and POLYLINE of the DXF drawing (of the
+layers given, or of all) into a shapes file, one outline each. Drawing
+units become model units; y is flipped to the shapes files' y-down axis,
+which also flips the bulges' sign (a DXF bulge is counter-clockwise
+positive with y up, ours clockwise positive with y down). Each outline's
+sides get one side type, named after the polyline's layer. The window
+points fit the whole drawing into the middle of a WxH window (default
+640x480). Open polylines and other entities are counted by type and
+skipped.
+
+  -o, --output OUT.json  the shapes file to write
+  --layer NAME           take this layer's polylines only (repeatable)
+  --fit WxH              the window the points are fitted to
+)";
+
+const char* const kExportHelp = R"(usage: shapix export FILE -o OUT.dxf|OUT.svg
+
+Writes every outline of the shapes FILE, in model units, as a closed
+LWPOLYLINE with bulges (DXF R2000, y up) or as an SVG path with exact arc
+commands (y down, like the shapes file). Each outline goes on the layer (DXF)
+or group (SVG) named after its most common side type; non-ASCII layer names
+are written as \U+XXXX in DXF.
+
+  -o, --output OUT  the drawing to write; its extension picks the format
 )";
 
 } // namespace shapix_tool

@@ -7,5 +7,7 @@ extern const char* const kMainHelp;
 extern const char* const kRenderHelp;
 extern const char* const kPlayHelp;
 extern const char* const kCutHelp;
+extern const char* const kImportHelp;
+extern const char* const kExportHelp;
 
 } // namespace shapix_tool

@@ -21,6 +21,8 @@ const std::map<std::string, Command> kCommands {
     { "render", RunRender },
     { "play", RunPlay },
     { "cut", RunCut },
+    { "import", RunImport },
+    { "export", RunExport },
 };
 
 int Help(const std::vector<std::string>& args)
@@ -31,7 +33,7 @@ int Help(const std::vector<std::string>& args)
     }
     const auto command = kCommands.find(args[0]);
     if (command == kCommands.end()) {
-        std::cerr << "shapix: no help on \"" << args[0] << "\"; commands: render, play, cut\n";
+        std::cerr << "shapix: no help on \"" << args[0] << "\"; commands: render, play, cut, import, export\n";
         return kExitUsage;
     }
     return command->second({ "--help" }, std::cout);

@@ -1,0 +1,368 @@
+#include "EditorWindow.h"
+
+#include "ControlHost.h"
+#include "ShapesFile.h"
+
+#include "platform/dlg/MessageBox.h"
+#include "platform/gtk/GtkBackend.h"
+#include "platform/wnd/Cursor.h"
+
+#include <gtk/gtk.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace shapix_edit {
+
+namespace {
+
+    using shapix_tool::ControlHost;
+
+    struct ToolButton {
+        const char* label;
+        CShapixCtrl::ToolType tool;
+    };
+
+    constexpr ToolButton kTools[] = {
+        { "Select", CShapixCtrl::toolSelect },
+        { "Read", CShapixCtrl::toolRead },
+        { "Dimensions", CShapixCtrl::toolDim },
+        { "Add vertex", CShapixCtrl::toolAddSide },
+        { "Delete vertex", CShapixCtrl::toolDelSide },
+        { "Edit side", CShapixCtrl::toolEditSide },
+    };
+
+    class Editor {
+    public:
+        Editor(int width, int height)
+            : m_size { width, height }
+        {
+        }
+
+        int Run(const std::string& path, CShapixCtrl::ToolType tool)
+        {
+            m_window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+            gtk_window_set_resizable(GTK_WINDOW(m_window), FALSE);
+            g_signal_connect(m_window, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
+            GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+            gtk_container_add(GTK_CONTAINER(m_window), box);
+            gtk_box_pack_start(GTK_BOX(box), MakeToolbar(), FALSE, FALSE, 0);
+
+            m_area = gtk_drawing_area_new();
+            gtk_widget_set_size_request(m_area, m_size.width, m_size.height);
+            gtk_widget_add_events(m_area,
+                GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK);
+            g_signal_connect(m_area, "draw", G_CALLBACK(OnDraw), this);
+            g_signal_connect(m_area, "button-press-event", G_CALLBACK(OnPress), this);
+            g_signal_connect(m_area, "button-release-event", G_CALLBACK(OnRelease), this);
+            g_signal_connect(m_area, "motion-notify-event", G_CALLBACK(OnMotion), this);
+            gtk_box_pack_start(GTK_BOX(box), m_area, FALSE, FALSE, 0);
+
+            m_status = gtk_label_new("");
+            gtk_label_set_xalign(GTK_LABEL(m_status), 0);
+            gtk_widget_set_margin_start(m_status, 4);
+            gtk_widget_set_margin_top(m_status, 2);
+            gtk_widget_set_margin_bottom(m_status, 2);
+            gtk_widget_set_name(m_status, "status");
+            gtk_box_pack_start(GTK_BOX(box), m_status, FALSE, FALSE, 0);
+
+            platform::gtk::InstallModalDriver(GTK_WINDOW(m_window), [this](const std::wstring& caption) {
+                Status("Dialog: " + platform::gtk::ToUtf8(caption));
+            });
+            Open(path);
+            for (GtkToolItem* item : m_toolItems) {
+                if (GPOINTER_TO_INT(g_object_get_data(G_OBJECT(item), "shapix-tool")) == static_cast<int>(tool))
+                    gtk_toggle_tool_button_set_active(GTK_TOGGLE_TOOL_BUTTON(item), TRUE);
+            }
+            gtk_widget_show_all(m_window);
+            gtk_main();
+            platform::SetModalDriver({});
+            m_host.reset();
+            return 0;
+        }
+
+    private:
+        GtkWidget* MakeToolbar()
+        {
+            GtkWidget* bar = gtk_toolbar_new();
+            gtk_toolbar_set_style(GTK_TOOLBAR(bar), GTK_TOOLBAR_TEXT);
+            GtkToolItem* open = gtk_tool_button_new(nullptr, "Open…");
+            g_signal_connect(open, "clicked", G_CALLBACK(OnOpen), this);
+            gtk_toolbar_insert(GTK_TOOLBAR(bar), open, -1);
+            GtkToolItem* save = gtk_tool_button_new(nullptr, "Save");
+            g_signal_connect(save, "clicked", G_CALLBACK(OnSave), this);
+            gtk_toolbar_insert(GTK_TOOLBAR(bar), save, -1);
+            GtkToolItem* saveAs = gtk_tool_button_new(nullptr, "Save as…");
+            g_signal_connect(saveAs, "clicked", G_CALLBACK(OnSaveAs), this);
+            gtk_toolbar_insert(GTK_TOOLBAR(bar), saveAs, -1);
+            gtk_toolbar_insert(GTK_TOOLBAR(bar), gtk_separator_tool_item_new(), -1);
+            GSList* group = nullptr;
+            for (const ToolButton& tool : kTools) {
+                GtkToolItem* item = gtk_radio_tool_button_new(group);
+                group = gtk_radio_tool_button_get_group(GTK_RADIO_TOOL_BUTTON(item));
+                gtk_tool_button_set_label(GTK_TOOL_BUTTON(item), tool.label);
+                g_object_set_data(G_OBJECT(item), "shapix-tool", GINT_TO_POINTER(static_cast<int>(tool.tool)));
+                g_signal_connect(item, "toggled", G_CALLBACK(OnTool), this);
+                gtk_toolbar_insert(GTK_TOOLBAR(bar), item, -1);
+                if (!m_firstTool)
+                    m_firstTool = item;
+                m_toolItems.push_back(item);
+            }
+            return bar;
+        }
+
+        void Open(const std::string& path)
+        {
+            m_host.reset();
+            m_host = std::make_unique<ControlHost>(m_size);
+            m_changes = m_doubleClicks = 0;
+            m_prompts = platform::ProcessPrompts().size();
+            if (!path.empty())
+                m_host->AddOutlines(shapix_tool::ReadShapesFile(path), false);
+            m_path = path;
+            gtk_window_set_title(GTK_WINDOW(m_window),
+                ("shapix-edit — " + (path.empty() ? std::string("(untitled)") : path)).c_str());
+            if (m_firstTool)
+                gtk_toggle_tool_button_set_active(GTK_TOGGLE_TOOL_BUTTON(m_firstTool), TRUE);
+            m_host->SelectTool(CShapixCtrl::toolSelect);
+            Status(path.empty() ? "No file" : "Opened " + path);
+            Redraw();
+        }
+
+        void Save(const std::string& path)
+        {
+            const std::string text = shapix_tool::FormatShapes(m_host->ReadAll());
+            FILE* file = std::fopen(path.c_str(), "wb");
+            if (!file || std::fwrite(text.data(), 1, text.size(), file) != text.size()) {
+                if (file)
+                    std::fclose(file);
+                Status("Cannot write " + path);
+                return;
+            }
+            std::fclose(file);
+            m_path = path;
+            Status("Saved " + path);
+        }
+
+        void Status(const std::string& text)
+        {
+            gtk_label_set_text(GTK_LABEL(m_status), text.c_str());
+        }
+
+        // After every message: paint what is pending, show it, follow the
+        // cursor the tool chose, and report what the host was told.
+        void AfterMessage()
+        {
+            platform::PumpMessages();
+            Redraw();
+            if (GdkWindow* window = gtk_widget_get_window(m_area))
+                gdk_window_set_cursor(window, platform::gtk::CursorFor(GetCursor(), gtk_widget_get_display(m_area)));
+            if (m_host->ChangeNotices() != m_changes) {
+                m_changes = m_host->ChangeNotices();
+                Status("Change notification #" + std::to_string(m_changes));
+            }
+            if (m_host->DoubleClickNotices() != m_doubleClicks) {
+                m_doubleClicks = m_host->DoubleClickNotices();
+                Status("Double-click message (WM_USER+111) #" + std::to_string(m_doubleClicks));
+            }
+            const auto& prompts = platform::ProcessPrompts();
+            while (m_prompts < prompts.size()) {
+                GtkWidget* box = gtk_message_dialog_new(GTK_WINDOW(m_window), GTK_DIALOG_MODAL, GTK_MESSAGE_INFO,
+                    GTK_BUTTONS_OK, "%s", platform::gtk::ToUtf8(prompts[m_prompts]).c_str());
+                ++m_prompts;
+                gtk_dialog_run(GTK_DIALOG(box));
+                gtk_widget_destroy(box);
+            }
+        }
+
+        void Redraw()
+        {
+            if (m_pixbuf)
+                g_object_unref(m_pixbuf);
+            m_pixbuf = platform::gtk::ClientPixbuf(&m_host->Control());
+            gtk_widget_queue_draw(m_area);
+        }
+
+        void Send(UINT message, UINT flags, double fx, double fy)
+        {
+            int x = static_cast<int>(std::floor(fx));
+            int y = static_cast<int>(std::floor(fy));
+            if (platform::gtk::ConfinePoint(&m_host->Control(), x, y))
+                WarpTo(x, y);
+            m_host->Send(message, flags, x, y);
+            AfterMessage();
+        }
+
+        // A confined drag pulls the real pointer back, as far as the
+        // display lets a program move it.
+        void WarpTo(int x, int y)
+        {
+            GdkWindow* window = gtk_widget_get_window(m_area);
+            GdkSeat* seat = gdk_display_get_default_seat(gtk_widget_get_display(m_area));
+            if (!window || !seat)
+                return;
+            int rootX = 0;
+            int rootY = 0;
+            gdk_window_get_root_coords(window, x, y, &rootX, &rootY);
+            gdk_device_warp(gdk_seat_get_pointer(seat), gdk_window_get_screen(window), rootX, rootY);
+        }
+
+        static UINT Flags(guint state)
+        {
+            UINT flags = 0;
+            if (state & GDK_BUTTON1_MASK)
+                flags |= MK_LBUTTON;
+            if (state & GDK_BUTTON3_MASK)
+                flags |= MK_RBUTTON;
+            if (state & GDK_SHIFT_MASK)
+                flags |= MK_SHIFT;
+            if (state & GDK_CONTROL_MASK)
+                flags |= MK_CONTROL;
+            return flags;
+        }
+
+        bool IsSecondClick(const GdkEventButton* event)
+        {
+            if (!m_clicks) {
+                gint time = 400;
+                gint distance = 5;
+                g_object_get(gtk_widget_get_settings(m_area), "gtk-double-click-time", &time,
+                    "gtk-double-click-distance", &distance, nullptr);
+                m_clicks = std::make_unique<platform::gtk::ClickSequence>(time, distance);
+            }
+            return m_clicks->Press(event->time, static_cast<int>(event->x), static_cast<int>(event->y));
+        }
+
+        static gboolean OnPress(GtkWidget*, GdkEventButton* event, Editor* self)
+        {
+            if (event->type != GDK_BUTTON_PRESS)
+                return TRUE;
+            if (event->button == 1) {
+                const UINT flags = Flags(event->state) | MK_LBUTTON;
+                self->Send(self->IsSecondClick(event) ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, flags, event->x, event->y);
+            } else if (event->button == 3) {
+                self->Send(WM_RBUTTONDOWN, Flags(event->state) | MK_RBUTTON, event->x, event->y);
+            }
+            return TRUE;
+        }
+
+        static gboolean OnRelease(GtkWidget*, GdkEventButton* event, Editor* self)
+        {
+            if (event->button == 1)
+                self->Send(WM_LBUTTONUP, Flags(event->state) & ~MK_LBUTTON, event->x, event->y);
+            else if (event->button == 3)
+                self->Send(WM_RBUTTONUP, Flags(event->state) & ~MK_RBUTTON, event->x, event->y);
+            return TRUE;
+        }
+
+        static gboolean OnMotion(GtkWidget*, GdkEventMotion* event, Editor* self)
+        {
+            self->Send(WM_MOUSEMOVE, Flags(event->state), event->x, event->y);
+            return TRUE;
+        }
+
+        // Called on the first draw, when the control is on the screen.
+        static void ReportOrigin(GtkWidget* area)
+        {
+            int x = 0;
+            int y = 0;
+            gdk_window_get_origin(gtk_widget_get_window(area), &x, &y);
+            std::printf("control at %d,%d\n", x, y);
+            std::fflush(stdout);
+        }
+
+        static gboolean OnDraw(GtkWidget* area, cairo_t* cr, Editor* self)
+        {
+            if (!self->m_reported) {
+                self->m_reported = true;
+                ReportOrigin(area);
+            }
+            if (self->m_pixbuf) {
+                gdk_cairo_set_source_pixbuf(cr, self->m_pixbuf, 0, 0);
+                cairo_paint(cr);
+            }
+            return TRUE;
+        }
+
+        static void OnTool(GtkToggleToolButton* item, Editor* self)
+        {
+            if (!gtk_toggle_tool_button_get_active(item) || !self->m_host)
+                return;
+            const auto tool = static_cast<CShapixCtrl::ToolType>(
+                GPOINTER_TO_INT(g_object_get_data(G_OBJECT(item), "shapix-tool")));
+            self->m_host->SelectTool(tool);
+            self->Status(std::string("Tool: ") + gtk_tool_button_get_label(GTK_TOOL_BUTTON(item)));
+            self->AfterMessage();
+        }
+
+        std::string ChooseFile(GtkFileChooserAction action, const char* title)
+        {
+            GtkWidget* chooser = gtk_file_chooser_dialog_new(title, GTK_WINDOW(m_window), action, "_Cancel",
+                GTK_RESPONSE_CANCEL, action == GTK_FILE_CHOOSER_ACTION_SAVE ? "_Save" : "_Open",
+                GTK_RESPONSE_ACCEPT, nullptr);
+            std::string chosen;
+            if (gtk_dialog_run(GTK_DIALOG(chooser)) == GTK_RESPONSE_ACCEPT) {
+                gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(chooser));
+                chosen = name ? name : "";
+                g_free(name);
+            }
+            gtk_widget_destroy(chooser);
+            return chosen;
+        }
+
+        static void OnOpen(GtkToolButton*, Editor* self)
+        {
+            const std::string path = self->ChooseFile(GTK_FILE_CHOOSER_ACTION_OPEN, "Open shapes file");
+            if (path.empty())
+                return;
+            try {
+                self->Open(path);
+            } catch (const std::exception& error) {
+                self->Open(std::string());
+                self->Status(std::string("Cannot open: ") + error.what());
+            }
+        }
+
+        static void OnSave(GtkToolButton* button, Editor* self)
+        {
+            if (self->m_path.empty())
+                OnSaveAs(button, self);
+            else
+                self->Save(self->m_path);
+        }
+
+        static void OnSaveAs(GtkToolButton*, Editor* self)
+        {
+            const std::string path = self->ChooseFile(GTK_FILE_CHOOSER_ACTION_SAVE, "Save shapes file");
+            if (!path.empty())
+                self->Save(path);
+        }
+
+        shapix_tool::ClientSize m_size;
+        std::unique_ptr<ControlHost> m_host;
+        std::string m_path;
+        GtkWidget* m_window = nullptr;
+        GtkWidget* m_area = nullptr;
+        GtkWidget* m_status = nullptr;
+        GtkToolItem* m_firstTool = nullptr;
+        std::vector<GtkToolItem*> m_toolItems;
+        GdkPixbuf* m_pixbuf = nullptr;
+        int m_changes = 0;
+        int m_doubleClicks = 0;
+        size_t m_prompts = 0;
+        std::unique_ptr<platform::gtk::ClickSequence> m_clicks;
+        bool m_reported = false;
+    };
+
+} // namespace
+
+int RunEditor(const std::string& path, int width, int height, CShapixCtrl::ToolType tool)
+{
+    Editor editor(width, height);
+    return editor.Run(path, tool);
+}
+
+} // namespace shapix_edit
