@@ -8,6 +8,8 @@
 #include "shape/PicDerData.h"
 
 #include <cstdlib>
+#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -150,6 +152,11 @@ void CDrawObjAry::Select(CDrawObj* pObj)
 {
     ClearSnap();
     ClearDims();
+    // A label is deleted with the dimensions it belongs to: the side tools
+    // on the dimension page hand one in. Selecting it would leave the
+    // selection pointing at a deleted object, so it selects nothing.
+    if (pObj && FindObj(pObj) < 0)
+        pObj = nullptr;
     if (!pObj) {
         m_pSelObj = nullptr;
         SetRedraw();
@@ -194,9 +201,54 @@ void CDrawObjAry::AddObjs(CObArray* objs)
     }
 }
 
+// Labels, which have no dimension points, leave in one pass: the chains of
+// a large outline hand thousands of them at once, and looking each one up
+// and closing its gap on its own was quadratic. Objects with points, or a
+// null or twice-listed element of m_objs, take the general path, where
+// forgetting an object's points can remove further labels on the way.
+bool CDrawObjAry::RemovePlainObjs(CObArray& objs)
+{
+    std::unordered_map<CObject*, INT_PTR> index;
+    index.reserve(static_cast<size_t>(m_objs.GetSize()));
+    for (INT_PTR i = 0; i < m_objs.GetSize(); ++i) {
+        if (!m_objs[i] || !index.emplace(m_objs[i], i).second)
+            return false;
+    }
+    std::vector<INT_PTR> slots; // in the order they go: the list's last element first
+    for (INT_PTR i = objs.GetSize() - 1; i >= 0; --i) {
+        const auto found = index.find(objs[i]);
+        if (found == index.end())
+            continue;
+        CTypedPtrArray<CObArray, CMyPoint*> points;
+        m_objs[found->second]->GetAllDimPoint(points);
+        if (points.GetSize() > 0)
+            return false;
+        slots.push_back(found->second);
+        index.erase(found); // listed twice: only the first removal finds it
+    }
+    for (const INT_PTR slot : slots) {
+        CDrawObj* obj = m_objs[slot];
+        if (m_pSelObj == obj)
+            m_pSelObj = nullptr;
+        if (m_pSnapObjX == obj || m_pSnapObjY == obj)
+            ClearSnap();
+        if (CDrawTool::s_pSideObj == obj)
+            CDrawTool::s_pSideObj = nullptr;
+        delete obj;
+        m_objs[slot] = nullptr;
+    }
+    INT_PTR kept = 0;
+    for (INT_PTR i = 0; i < m_objs.GetSize(); ++i) {
+        if (m_objs[i])
+            m_objs[kept++] = m_objs[i];
+    }
+    m_objs.SetSize(kept);
+    return true;
+}
+
 void CDrawObjAry::RemoveObjs(CObArray* objs)
 {
-    if (!objs)
+    if (!objs || RemovePlainObjs(*objs))
         return;
     for (INT_PTR i = objs->GetSize() - 1; i >= 0; --i) {
         auto* obj = static_cast<CDrawObj*>((*objs)[i]);

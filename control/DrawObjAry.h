@@ -87,6 +87,9 @@ public:
     CTypedPtrArray<CObArray, CDrawTool*> m_tools; // owned, indexed by ToolType
 
 private:
+    // RemoveObjs for objects without dimension points; false, having done
+    // nothing, when some object has them.
+    bool RemovePlainObjs(CObArray& objs);
     // GetSnapObj for any object, which MakeSelDims needs.
     bool FindSnapPartners(CDrawObj* moving, CMyPoint** ptX, CMyPoint** ptY, CDrawObj** objX, CDrawObj** objY,
         CWnd* pWnd);

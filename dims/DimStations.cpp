@@ -2,6 +2,8 @@
 
 #include "shape/ShapixMath.h"
 
+#include <algorithm>
+
 namespace dims {
 
 int StationKey(const CMyPoint& point, Axis axis)
@@ -16,29 +18,31 @@ bool TakesPart(const CMyPoint& point, Axis axis)
     return point.m_nTag != 1 && point.m_nTag != 3;
 }
 
-void InsertByStation(std::vector<CMyPoint*>& sorted, CMyPoint* point, Axis axis)
-{
-    if (!point || !TakesPart(*point, axis))
-        return;
-    const int key = StationKey(*point, axis);
-    auto at = sorted.begin();
-    while (at != sorted.end() && StationKey(**at, axis) <= key)
-        ++at;
-    sorted.insert(at, point);
-}
-
 std::vector<Station> SortIntoStations(CMyPoint* anchor, const PointArray& points, Axis axis)
 {
-    std::vector<CMyPoint*> sorted;
-    InsertByStation(sorted, anchor, axis);
+    // Inserting each point before the first one with a greater key keeps
+    // equal keys in their arrival order: a stable sort by key gives the
+    // same order without the quadratic insertions.
+    struct Keyed {
+        int key;
+        CMyPoint* point;
+    };
+    std::vector<Keyed> sorted;
+    sorted.reserve(static_cast<size_t>(points.GetSize()) + 1);
+    auto take = [&](CMyPoint* point) {
+        if (point && TakesPart(*point, axis))
+            sorted.push_back({ StationKey(*point, axis), point });
+    };
+    take(anchor);
     for (INT_PTR i = 0; i < points.GetSize(); ++i)
-        InsertByStation(sorted, points[i], axis);
+        take(points[i]);
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
 
     std::vector<Station> stations;
-    for (CMyPoint* point : sorted) {
-        if (stations.empty() || StationKey(*stations.back().front(), axis) != StationKey(*point, axis))
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        if (i == 0 || sorted[i].key != sorted[i - 1].key)
             stations.emplace_back();
-        stations.back().push_back(point);
+        stations.back().push_back(sorted[i].point);
     }
     return stations;
 }

@@ -24,13 +24,10 @@ int StationKey(const CMyPoint& point, Axis axis);
 // vertical one.
 bool TakesPart(const CMyPoint& point, Axis axis);
 
-// Inserts the point before the first one with a greater key, so equal keys
-// keep their insertion order. Points that take no part, and null, are
-// skipped.
-void InsertByStation(std::vector<CMyPoint*>& sorted, CMyPoint* point, Axis axis);
-
 // The anchor (may be null) first, then the points in the given order, each
-// by InsertByStation; then runs of equal keys become stations.
+// inserted before the first one with a greater key, so that equal keys keep
+// their arrival order; then runs of equal keys become stations. Points that
+// take no part, and null, are skipped.
 std::vector<Station> SortIntoStations(CMyPoint* anchor, const PointArray& points, Axis axis);
 
 void CopyStation(const Station& station, PointArray& out);

@@ -100,12 +100,14 @@ void CRelationMng::BuildChain(Chain& chain, Axis axis, CMyPoint* anchor, CString
     const std::vector<dims::Station> stations = dims::SortIntoStations(anchor, points, axis);
     CTypedPtrArray<CObArray, CMyPoint*> from;
     CTypedPtrArray<CObArray, CMyPoint*> to;
+    // The texts are taken from the front of the list one per link; they
+    // leave the list together afterwards, since removing each from the
+    // front on its own made long chains quadratic.
+    INT_PTR taken = 0;
     for (size_t k = 1; k < stations.size(); ++k) {
         CString text = L"0";
-        if (texts.GetSize() > 0) {
-            text = texts[0];
-            texts.RemoveAt(0);
-        }
+        if (taken < texts.GetSize())
+            text = texts[taken++];
         dims::CopyStation(stations[k - 1], from);
         dims::CopyStation(stations[k], to);
         auto* relation = new CRelation(static_cast<int>(k), from, to, axis == Axis::X, text, kVerticalLabelX, baseY);
@@ -117,6 +119,8 @@ void CRelationMng::BuildChain(Chain& chain, Axis axis, CMyPoint* anchor, CString
         }
         newLabels.Add(relation->m_pText);
     }
+    if (taken > 0)
+        texts.RemoveAt(0, taken);
 }
 
 void CRelationMng::Build(CStringArray& dimX, CStringArray& dimY, CTypedPtrArray<CObArray, CMyPoint*>& points)

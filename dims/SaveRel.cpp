@@ -2,13 +2,29 @@
 
 #include "Relation.h"
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 bool SharesPoint(const CTypedPtrArray<CObArray, CMyPoint*>& a, const CTypedPtrArray<CObArray, CMyPoint*>& b)
 {
-    for (INT_PTR i = 0; i < a.GetSize(); ++i) {
-        for (INT_PTR j = 0; j < b.GetSize(); ++j) {
-            if (a[i] == b[j])
-                return true;
+    constexpr INT_PTR kDirectLimit = 64; // pairs up to which comparing each with each is cheapest
+    if (a.GetSize() * b.GetSize() <= kDirectLimit) {
+        for (INT_PTR i = 0; i < a.GetSize(); ++i) {
+            for (INT_PTR j = 0; j < b.GetSize(); ++j) {
+                if (a[i] == b[j])
+                    return true;
+            }
         }
+        return false;
+    }
+    // A station where many vertices share one column holds hundreds of
+    // points; sorting one side once beats comparing every pair.
+    std::vector<CMyPoint*> sorted(b.GetData(), b.GetData() + b.GetSize());
+    std::sort(sorted.begin(), sorted.end(), std::less<CMyPoint*>());
+    for (INT_PTR i = 0; i < a.GetSize(); ++i) {
+        if (std::binary_search(sorted.begin(), sorted.end(), a[i], std::less<CMyPoint*>()))
+            return true;
     }
     return false;
 }

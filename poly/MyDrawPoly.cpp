@@ -148,11 +148,13 @@ CMyPoint* CMyDrawPoly::GetHandle(int nHandle)
     if (handle <= count)
         return m_aVertices.GetAt(handle - 1);
     if (handle <= 2 * count) {
-        int sides = 0;
-        const std::unique_ptr<int[]> mids(GetSideMidPoints(sides));
-        const INT_PTR side = handle - count - 1;
-        m_ptMidHandle.m_x = mids[2 * side];
-        m_ptMidHandle.m_y = mids[2 * side + 1];
+        // Only this side's midpoint, as GetSideMidPoints computes it: the
+        // tracker and the hit test ask for every handle in turn, and all
+        // midpoints each time made them quadratic in the side count.
+        PadBulges();
+        const Floatpt mid = SideArc(*this, handle - count - 1).GetMidPt();
+        m_ptMidHandle.m_x = TruncToInt(mid.x);
+        m_ptMidHandle.m_y = TruncToInt(mid.y);
         return &m_ptMidHandle;
     }
     if (handle == 2 * count + 1)

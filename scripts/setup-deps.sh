@@ -26,6 +26,10 @@ packages=(
   doxygen
   dpkg-dev
   file
+  clang
+  libclang-rt-dev
+  libboost-dev
+  valgrind
 )
 
 missing=()

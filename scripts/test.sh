@@ -29,3 +29,9 @@ cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j"$jobs"
+
+echo "== fuzzing (libFuzzer, ${SHAPIX_FUZZ_SECONDS:-60} s per target) =="
+bash scripts/fuzz.sh
+
+echo "== valgrind memcheck over the suite =="
+bash scripts/valgrind.sh

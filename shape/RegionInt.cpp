@@ -9,8 +9,11 @@
 
 #include "ShapixMath.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numeric>
+#include <vector>
 
 using SHAPIX_NAME::RoundToPixel;
 using SHAPIX_NAME::TruncToInt;
@@ -216,23 +219,60 @@ void CShapixCtrl::CPicDerData::RegionIntLine(CPoint& from, CPoint& to, CDWordArr
     }
 }
 
+// The order is that of taking FindMinIdx's pair out of the list again and
+// again, found here by one stable sort instead of one scan per crossing.
+// Taking the minimum repeatedly works through the values from the smallest
+// up; while value v is being taken, everything smaller is gone, so the list
+// holds the pairs of value v and the larger ones in their first order.
+// FindMinIdx takes the list's first pair while it holds v, and otherwise the
+// last pair holding v. The list's first pair holds v exactly while every
+// pair in front of the first larger one (at index f) is taken, so: the
+// pairs of value v before f come first, in list order, then those after f,
+// from the last back.
 void CShapixCtrl::CPicDerData::SortPoints(CDWordArray& points, double angle)
 {
-    CDWordArray remaining;
-    remaining.Copy(points);
-    if (remaining.GetSize() / 2 < 2)
+    const INT_PTR n = points.GetSize() / 2;
+    if (n < 2)
         return;
     // Steep lines sort by y, the others by x.
     const int key = ((angle > 45 && angle < 135) || (angle > 225 && angle < 315) || angle > 360) ? 1 : 0;
-    points.RemoveAll();
-    for (;;) {
-        const int i = FindMinIdx(remaining, key);
-        if (i == -1)
-            break;
-        points.Add(remaining[2 * i]);
-        points.Add(remaining[2 * i + 1]);
-        remaining.RemoveAt(2 * i, 2);
+
+    const DWORD* pairs = points.GetData();
+    std::vector<INT_PTR> byValue(static_cast<size_t>(n));
+    std::iota(byValue.begin(), byValue.end(), INT_PTR { 0 });
+    // DWORDs compare unsigned, as FindMinIdx compares them.
+    std::stable_sort(byValue.begin(), byValue.end(),
+        [pairs, key](INT_PTR a, INT_PTR b) { return pairs[2 * a + key] < pairs[2 * b + key]; });
+
+    // Runs of equal values from the largest down, so that f (the smallest
+    // index holding a larger value) is known when a run is reached.
+    std::vector<INT_PTR> order(static_cast<size_t>(n));
+    INT_PTR firstLarger = n;
+    INT_PTR end = n;
+    while (end > 0) {
+        INT_PTR begin = end - 1;
+        while (begin > 0 && pairs[2 * byValue[begin - 1] + key] == pairs[2 * byValue[end - 1] + key])
+            --begin;
+        // The run is in list order (the sort is stable); it goes to the same
+        // slots of the result, which the runs fill in ascending value order.
+        INT_PTR front = begin;
+        while (front < end && byValue[front] < firstLarger)
+            ++front;
+        std::copy(byValue.begin() + begin, byValue.begin() + front, order.begin() + begin);
+        std::reverse_copy(byValue.begin() + front, byValue.begin() + end, order.begin() + front);
+        firstLarger = std::min(firstLarger, byValue[begin]);
+        end = begin;
     }
+
+    CDWordArray sorted;
+    sorted.SetSize(2 * n);
+    for (INT_PTR i = 0; i < n; ++i) {
+        sorted[2 * i] = pairs[2 * order[i]];
+        sorted[2 * i + 1] = pairs[2 * order[i] + 1];
+    }
+    // A lone trailing value is no pair and is dropped, as the pairwise
+    // taking drops it.
+    points.Copy(sorted);
 }
 
 int CShapixCtrl::CPicDerData::FindMinIdx(CDWordArray& points, int key)

@@ -26,6 +26,12 @@ public:
     // Pixels x0 <= x < x1 of row y, clipped to the surface.
     void FillSpan(int y, int x0, int x1, COLORREF color);
     const std::vector<COLORREF>& Pixels() const { return m_pixels; }
+    // Row y from its first pixel, for block copies; y must lie inside.
+    COLORREF* Row(int y) { return m_pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(m_width); }
+    const COLORREF* Row(int y) const
+    {
+        return m_pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(m_width);
+    }
 
 private:
     int m_width = 0;

@@ -3,6 +3,7 @@
 #include "platform/raster/RasterDetail.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace platform::raster {
 
@@ -64,16 +65,15 @@ void CopyRect(Surface& dst, int x, int y, int width, int height, const Surface& 
     if (x0 >= x1 || y0 >= y1)
         return;
     // Copying a surface onto itself must read every source pixel before it
-    // is overwritten, as BitBlt does; a copy of the block keeps that simple.
-    std::vector<COLORREF> block;
-    block.reserve(static_cast<size_t>((x1 - x0) * (y1 - y0)));
-    for (int64_t j = y0; j < y1; ++j)
-        for (int64_t i = x0; i < x1; ++i)
-            block.push_back(src.Pixel(static_cast<int>(srcX + i), static_cast<int>(srcY + j)));
-    size_t k = 0;
-    for (int64_t j = y0; j < y1; ++j)
-        for (int64_t i = x0; i < x1; ++i)
-            dst.SetPixel(static_cast<int>(x + i), static_cast<int>(y + j), block[k++]);
+    // is overwritten, as BitBlt does: a block that moves down is copied
+    // from its last row up, and memmove takes care of overlap within a row.
+    const size_t rowBytes = static_cast<size_t>(x1 - x0) * sizeof(COLORREF);
+    const bool bottomUp = &dst == &src && y > srcY;
+    for (int64_t n = 0; n < y1 - y0; ++n) {
+        const int64_t j = bottomUp ? y1 - 1 - n : y0 + n;
+        std::memmove(dst.Row(static_cast<int>(y + j)) + (x + x0), src.Row(static_cast<int>(srcY + j)) + (srcX + x0),
+            rowBytes);
+    }
 }
 
 namespace detail {
