@@ -1,6 +1,7 @@
 #include "DrawObj.h"
 
 #include "DrawObjAry.h"
+#include "EdgeDistance.h"
 #include "shape/PicDerData.h"
 
 #include <algorithm>
@@ -250,15 +251,8 @@ void CDrawObj::GetNearXY(CRect& rect, CMyPoint** nearX, CMyPoint** nearY, CWnd*)
         *nearY = nullptr;
         return;
     }
-    // Distances in 64 bits: coordinates can be anywhere in the int range.
-    auto xDistance = [&rect](CMyPoint* p) {
-        const std::int64_t x = RoundToPixel(p->m_x);
-        return std::min(std::llabs(x - rect.left), std::llabs(x - rect.right));
-    };
-    auto yDistance = [&rect](CMyPoint* p) {
-        const std::int64_t y = RoundToPixel(p->m_y);
-        return std::min(std::llabs(y - rect.top), std::llabs(y - rect.bottom));
-    };
+    auto xDistance = [&rect](CMyPoint* p) { return XEdgeDistance(rect, p); };
+    auto yDistance = [&rect](CMyPoint* p) { return YEdgeDistance(rect, p); };
     CMyPoint* bestX = points[0];
     CMyPoint* bestY = points[0];
     long long bestXDistance = xDistance(bestX);

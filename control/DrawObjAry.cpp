@@ -2,6 +2,7 @@
 #include "DrawObjAry.h"
 
 #include "DrawTool.h"
+#include "EdgeDistance.h"
 #include "dims/RelationMng.h"
 #include "platform/wnd/Cursor.h"
 #include "poly/MyDrawPoly.h"
@@ -16,6 +17,18 @@ namespace {
 inline constexpr int kHitHalf = 2; // HitObject probes the square 2 pixels around the point
 inline constexpr int kSnapMarkHalf = 3; // the snap marker is a 6 x 6 square
 inline constexpr int kNearLimit = 5; // coordinates less than 5 apart are near
+
+// A size set by the host wins; otherwise the window's client extent, or -1 without a window.
+int DrawExtent(int fixed, CWnd* wnd, LONG RECT::*edge)
+{
+    if (fixed != -1)
+        return fixed;
+    if (!wnd)
+        return -1;
+    CRect client;
+    wnd->GetClientRect(&client);
+    return client.*edge;
+}
 
 } // namespace
 
@@ -335,14 +348,8 @@ bool CDrawObjAry::FindSnapPartners(
     if (!*ptX || !*ptY)
         return false;
 
-    auto xDistance = [&rect](CMyPoint* p) {
-        const long long x = SHAPIX_NAME::RoundToPixel(p->m_x);
-        return std::min(std::llabs(x - rect.right), std::llabs(x - rect.left));
-    };
-    auto yDistance = [&rect](CMyPoint* p) {
-        const long long y = SHAPIX_NAME::RoundToPixel(p->m_y);
-        return std::min(std::llabs(y - rect.bottom), std::llabs(y - rect.top));
-    };
+    auto xDistance = [&rect](CMyPoint* p) { return SHAPIX_NAME::XEdgeDistance(rect, p); };
+    auto yDistance = [&rect](CMyPoint* p) { return SHAPIX_NAME::YEdgeDistance(rect, p); };
     long long bestX = xDistance(*ptX);
     long long bestY = yDistance(*ptY);
     for (INT_PTR i = 0; i < m_objs.GetSize(); ++i) {
@@ -407,24 +414,12 @@ CRelationMng* CDrawObjAry::GetRelMng()
 
 int CDrawObjAry::GetDrawHeight() const
 {
-    if (m_nHeight != -1)
-        return m_nHeight;
-    if (!m_pCurWnd)
-        return -1;
-    CRect client;
-    m_pCurWnd->GetClientRect(&client);
-    return client.bottom;
+    return DrawExtent(m_nHeight, m_pCurWnd, &RECT::bottom);
 }
 
 int CDrawObjAry::GetDrawWidth() const
 {
-    if (m_nWidth != -1)
-        return m_nWidth;
-    if (!m_pCurWnd)
-        return -1;
-    CRect client;
-    m_pCurWnd->GetClientRect(&client);
-    return client.right;
+    return DrawExtent(m_nWidth, m_pCurWnd, &RECT::right);
 }
 
 void CDrawObjAry::ClearSnap()

@@ -69,6 +69,10 @@ public:
 
     BOOL operator==(POINT point) const noexcept { return x == point.x && y == point.y; }
     BOOL operator!=(POINT point) const noexcept { return !(*this == point); }
+    // C++20 also tries a == b as b == a; with only the POINT overload both orders need one
+    // derived-to-base conversion and clang calls the pair ambiguous. The exact match settles it.
+    BOOL operator==(const CPoint& point) const noexcept { return *this == static_cast<const POINT&>(point); }
+    BOOL operator!=(const CPoint& point) const noexcept { return !(*this == point); }
     void operator+=(SIZE size) noexcept { Offset(size); }
     void operator-=(SIZE size) noexcept { Offset(platform::WrapNeg(size.cx), platform::WrapNeg(size.cy)); }
     void operator+=(POINT point) noexcept { Offset(point); }
@@ -90,6 +94,9 @@ public:
 
     BOOL operator==(SIZE size) const noexcept { return cx == size.cx && cy == size.cy; }
     BOOL operator!=(SIZE size) const noexcept { return !(*this == size); }
+    // Exact match so that the C++20 reversed candidate is not ambiguous (see CPoint).
+    BOOL operator==(const CSize& size) const noexcept { return *this == static_cast<const SIZE&>(size); }
+    BOOL operator!=(const CSize& size) const noexcept { return !(*this == size); }
     void operator+=(SIZE size) noexcept
     {
         cx = platform::WrapAdd(cx, size.cx);
@@ -185,6 +192,9 @@ public:
 
     BOOL operator==(const RECT& rect) const noexcept { return ::EqualRect(this, &rect); }
     BOOL operator!=(const RECT& rect) const noexcept { return !::EqualRect(this, &rect); }
+    // Exact match so that the C++20 reversed candidate is not ambiguous (see CPoint).
+    BOOL operator==(const CRect& rect) const noexcept { return ::EqualRect(this, &rect); }
+    BOOL operator!=(const CRect& rect) const noexcept { return !::EqualRect(this, &rect); }
     void operator+=(POINT point) noexcept { OffsetRect(point); }
     void operator+=(SIZE size) noexcept { OffsetRect(size); }
     void operator-=(POINT point) noexcept { OffsetRect(platform::WrapNeg(point.x), platform::WrapNeg(point.y)); }

@@ -1,9 +1,8 @@
-#include "ControlTestSupport.h"
+// The host's calls on the control: the value callback, visibility, the
+// read-back strings and drawing into the host's own DC.
+#include "ControlHarness.h"
 
-#include <gtest/gtest.h>
-
-using controltest::FillRecord;
-using controltest::ParentWnd;
+using namespace control_test;
 
 namespace {
 
@@ -16,7 +15,7 @@ void RecordValue(int value)
     ++g_callbackCalls;
 }
 
-const wchar_t* kTriangle = L"20\t20\t220\t20\t220\t120\t";
+const std::initializer_list<double> kTriangle { 20, 20, 220, 20, 220, 120 };
 
 } // namespace
 
@@ -50,13 +49,16 @@ TEST(ControlApi, RunCBFunRelaysTheFirstStringAsANumber)
 
 TEST(ControlApi, VisibilityAndReadBack)
 {
-    ParentWnd parent;
-    CShapixCtrl ctrl;
-    ASSERT_TRUE(ctrl.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), &parent, 5));
+    ControlHarness h;
     CShapixCtrl::CPicDerData record;
-    FillRecord(record, 7, kTriangle, L"0\t0\t2000\t0\t2000\t1000\t");
-    ctrl.AddDrawObj(record);
-    CDrawObjAry* doc = ctrl.GetPtrData();
+    const CString points = TabList(kTriangle);
+    const CString model = L"0\t0\t2000\t0\t2000\t1000\t";
+    const CString names = L"直线\t圆弧\t";
+    const double ref[2] = { 0, 0 };
+    record.SetData(7, &points, &model, nullptr, &names, nullptr, ref, ref);
+    h.ctrl.AddDrawObj(record);
+    CShapixCtrl& ctrl = h.ctrl;
+    CDrawObjAry* doc = &h.Doc();
 
     bool visible = false;
     EXPECT_TRUE(ctrl.GetObjVisible(7, visible));
@@ -70,14 +72,14 @@ TEST(ControlApi, VisibilityAndReadBack)
 
     CShapixCtrl::CPicDerData out;
     ASSERT_TRUE(ctrl.GetObjData(7, out));
-    CString points, model, codes, names, bulges;
-    double ref[2], modelRef[2];
-    out.GetData(&points, &model, &codes, &names, &bulges, ref, modelRef);
-    EXPECT_EQ(points, L"20.00000\t20.00000\t220.00000\t20.00000\t220.00000\t120.00000\t");
-    EXPECT_EQ(model, L"0.00000\t0.00000\t2000.00000\t0.00000\t2000.00000\t1000.00000\t");
+    CString outPoints, outModel, codes, outNames, bulges;
+    double outRef[2], modelRef[2];
+    out.GetData(&outPoints, &outModel, &codes, &outNames, &bulges, outRef, modelRef);
+    EXPECT_EQ(outPoints, L"20.00000\t20.00000\t220.00000\t20.00000\t220.00000\t120.00000\t");
+    EXPECT_EQ(outModel, L"0.00000\t0.00000\t2000.00000\t0.00000\t2000.00000\t1000.00000\t");
     EXPECT_EQ(bulges, L"0.00000\t0.00000\t0.00000\t");
     EXPECT_EQ(codes, L"0\t0\t0\t");
-    EXPECT_EQ(names, L"直线\t圆弧\t");
+    EXPECT_EQ(outNames, L"直线\t圆弧\t");
     EXPECT_EQ(out.m_nID, 7);
 
     ctrl.SetObjVisible(7, false);
@@ -89,40 +91,11 @@ TEST(ControlApi, VisibilityAndReadBack)
     EXPECT_EQ(untouched.m_aryPoints.GetSize(), 0);
 }
 
-TEST(ControlApi, PaintsTheOutlineOnBlackAndRegistersOneClass)
-{
-    ParentWnd parent;
-    const int classesBefore = platform::WndClassRegistrations();
-    CShapixCtrl first;
-    CShapixCtrl second(CShapixCtrl::toolRead);
-    ASSERT_TRUE(first.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &parent, 1));
-    ASSERT_TRUE(second.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &parent, 2));
-    // One class for both controls (none at all when an earlier test made it).
-    EXPECT_LE(platform::WndClassRegistrations() - classesBefore, 1);
-    EXPECT_EQ(second.GetPtrData()->GetCurPage(), 1);
-
-    CShapixCtrl::CPicDerData record;
-    FillRecord(record, 1, kTriangle);
-    first.AddDrawObj(record);
-    first.InvalidateCtrl();
-    platform::PumpMessages();
-    const platform::Image shown = platform::CaptureClient(&first);
-    ASSERT_EQ(shown.Width(), 294);
-    EXPECT_EQ(shown.Pixel(5, 5), 0u); // black background
-    EXPECT_EQ(shown.Pixel(100, 20), RGB(0, 255, 0)); // the top side, green
-    EXPECT_EQ(shown.Pixel(220, 60), RGB(0, 255, 0)); // the right side
-    EXPECT_EQ(shown.Pixel(150, 40), 0u); // outlines are not filled
-}
-
 TEST(ControlApi, GetDrawMemDcRendersIntoTheHostsDc)
 {
-    ParentWnd parent;
-    CShapixCtrl ctrl;
-    ASSERT_TRUE(ctrl.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &parent, 1));
-    CShapixCtrl::CPicDerData record;
-    FillRecord(record, 1, kTriangle);
-    ctrl.AddDrawObj(record);
-
+    ControlHarness h;
+    h.Add(1, kTriangle, {}, 0, 0);
+    CShapixCtrl& ctrl = h.ctrl;
     {
         SCOPED_TRACE("a CDC without a device context gets one with the picture");
         CDC dc;
@@ -140,10 +113,14 @@ TEST(ControlApi, GetDrawMemDcRendersIntoTheHostsDc)
         EXPECT_EQ(dc.GetSafeHdc(), before);
         ASSERT_FALSE(dc.Calls().empty());
         EXPECT_EQ(dc.Calls()[0].op, platform::GdiOp::FillSolidRect);
-        EXPECT_EQ(dc.Calls()[0].args, std::vector<int>({ 0, 0, 294, 194, 0 }));
+        EXPECT_EQ(dc.Calls()[0].args, std::vector<int>({ 0, 0, kClientWidth, kClientHeight, 0 }));
         EXPECT_EQ(dc.Calls()[1].op, platform::GdiOp::MoveTo);
     }
     CDC unused;
     ctrl.GetDrawMemDc(nullptr, CShapixCtrl::toolSelect, unused);
     EXPECT_EQ(unused.GetSafeHdc(), nullptr);
+
+    CShapixCtrl reader(CShapixCtrl::toolRead);
+    ASSERT_TRUE(reader.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &h.host, 2));
+    EXPECT_EQ(reader.GetPtrData()->GetCurPage(), 1) << "the page given at construction";
 }

@@ -1,30 +1,20 @@
-#include "ControlTestSupport.h"
+// The document behind the control: tools, hit order, batched repaint,
+// snap partners and removal.
+#include "ControlHarness.h"
 
-#include <gtest/gtest.h>
+#include <functional>
 
-using controltest::FillRecord;
-using controltest::ParentWnd;
+using namespace control_test;
 
 namespace {
 
 class DocumentTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ctrl.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), &parent, 5));
-        doc = ctrl.GetPtrData();
-    }
+    void Add(int id, std::initializer_list<double> points) { h.Add(id, points, {}, 0, 0); }
 
-    void Add(int id, const std::wstring& points)
-    {
-        CShapixCtrl::CPicDerData record;
-        FillRecord(record, id, points);
-        ctrl.AddDrawObj(record);
-    }
-
-    ParentWnd parent;
-    CShapixCtrl ctrl;
-    CDrawObjAry* doc = nullptr;
+    ControlHarness h;
+    CShapixCtrl& ctrl = h.ctrl;
+    CDrawObjAry* doc = &h.Doc();
 };
 
 bool Throws(const std::function<void()>& call)
@@ -63,32 +53,10 @@ TEST(Document, StartsOnTheSelectPageWithSixTools)
     EXPECT_TRUE(Throws([&] { doc.SetCtrPtr(-1, nullptr); }));
 }
 
-TEST_F(DocumentTest, SideToolsKeepThePageAndTheSelection)
-{
-    Add(1, L"10\t10\t110\t10\t110\t60\t");
-    CDrawObj* poly = doc->m_objs[0];
-    doc->Select(poly);
-    EXPECT_EQ(doc->SelectTool(4), 0);
-    EXPECT_EQ(doc->GetCurTool(), doc->GetTool(4));
-    EXPECT_EQ(doc->GetSelObj(), poly);
-
-    // The same page again: the arrow comes back, the selection stays.
-    SetCursor(LoadCursorW(nullptr, IDC_CROSS));
-    EXPECT_EQ(doc->SelectTool(0), 0);
-    EXPECT_EQ(platform::CursorId(GetCursor()), 32512);
-    EXPECT_EQ(doc->GetSelObj(), poly);
-
-    // Another page clears the selection.
-    EXPECT_EQ(doc->SelectTool(2), 2);
-    EXPECT_EQ(doc->GetSelObj(), nullptr);
-    EXPECT_TRUE(doc->IsDimTool());
-    EXPECT_EQ(doc->GetCurWnd(), nullptr); // no window was bound to page 2
-}
-
 TEST_F(DocumentTest, HitObjectPrefersTheLastVisibleObjectOfThePage)
 {
-    Add(1, L"10\t10\t110\t10\t110\t60\t");
-    Add(2, L"10\t10\t200\t10\t200\t100\t"); // shares the side along y = 10
+    Add(1, { 10, 10, 110, 10, 110, 60 });
+    Add(2, { 10, 10, 200, 10, 200, 100 }); // shares the side along y = 10
     EXPECT_EQ(doc->HitObject(CPoint(50, 10)), doc->m_objs[1]);
     doc->m_objs[1]->Visible(false);
     EXPECT_EQ(doc->HitObject(CPoint(50, 10)), doc->m_objs[0]);
@@ -113,7 +81,7 @@ TEST_F(DocumentTest, RedrawIsBatchedAndClearLeavesNoWindow)
     EXPECT_FALSE(doc->IsRedrawPending());
     ctrl.UpdateWindow();
 
-    Add(1, L"10\t10\t110\t10\t110\t60\t");
+    Add(1, { 10, 10, 110, 10, 110, 60 });
     doc->Select(doc->m_objs[0]);
     ctrl.ClearData();
     EXPECT_EQ(doc->m_objs.GetSize(), 0);
@@ -130,7 +98,7 @@ TEST_F(DocumentTest, RedrawIsBatchedAndClearLeavesNoWindow)
 
 TEST_F(DocumentTest, SnapPartnersComeFromTheOtherObjects)
 {
-    Add(1, L"10\t10\t110\t10\t110\t60\t");
+    Add(1, { 10, 10, 110, 10, 110, 60 });
     CMyPoint* ptX = reinterpret_cast<CMyPoint*>(1);
     CMyPoint* ptY = ptX;
     CDrawObj* objX = nullptr;
@@ -140,8 +108,8 @@ TEST_F(DocumentTest, SnapPartnersComeFromTheOtherObjects)
     EXPECT_EQ(ptX, nullptr);
     EXPECT_EQ(ptY, nullptr);
 
-    Add(2, L"300\t200\t350\t200\t350\t250\t");
-    Add(3, L"113\t100\t150\t100\t150\t64\t");
+    Add(2, { 300, 200, 350, 200, 350, 250 });
+    Add(3, { 113, 100, 150, 100, 150, 64 });
     EXPECT_TRUE(doc->GetSnapObj(poly, &ptX, &ptY, &objX, &objY, &ctrl));
     EXPECT_EQ(objX, doc->m_objs[2]);
     EXPECT_EQ(ptX->m_x, 113); // 3 from the right edge at 110
@@ -151,8 +119,8 @@ TEST_F(DocumentTest, SnapPartnersComeFromTheOtherObjects)
 
 TEST_F(DocumentTest, RemovingTheSelectedObjectClearsTheSelection)
 {
-    Add(1, L"10\t10\t110\t10\t110\t60\t");
-    Add(2, L"200\t10\t300\t10\t300\t60\t");
+    Add(1, { 10, 10, 110, 10, 110, 60 });
+    Add(2, { 200, 10, 300, 10, 300, 60 });
     CDrawObj* first = doc->m_objs[0];
     doc->Select(first);
     CObArray gone;

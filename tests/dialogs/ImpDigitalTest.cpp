@@ -1,6 +1,7 @@
 // "输入尺寸": the number both ways through edit 1000, and text refused.
 #include "Shapix.h"
 #include "dialogs/ImpDigital.h"
+#include "platform/dlg/MessageBox.h"
 #include "platform/dlg/ModalSession.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@ using platform::ModalSession;
 TEST(ValueDialog, ShowsTheNumberAndReadsBackOnlyANumber)
 {
     const ShapixResourceScope libraryResources;
+    platform::ClearProcessPrompts();
     CImpDigital dialog(L"1234.5mm", nullptr);
     platform::SetModalDriver([](ModalSession& session) {
         EXPECT_EQ(session.Caption(), L"输入尺寸");
@@ -29,6 +31,7 @@ TEST(ValueDialog, ShowsTheNumberAndReadsBackOnlyANumber)
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.m_dValue, 42.25);
+    EXPECT_TRUE(platform::ProcessPrompts().empty()) << "the prompt belongs to the dialog's session";
 
     SCOPED_TRACE("cancel keeps the value; text that is no number opens as 0");
     platform::SetModalDriver([](ModalSession& session) {

