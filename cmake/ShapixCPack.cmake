@@ -1,6 +1,7 @@
 # Debian packages from the install components: libshapix-dev (library,
-# headers, CMake package, pkg-config file) and shapix (the tool and its
-# samples). `cpack -G DEB` in the build folder writes both.
+# headers, CMake package, pkg-config file), shapix (the tool and its
+# samples) and, where GTK 3 was found, shapix-edit (the desktop editor).
+# `cpack -G DEB` in the build folder writes them all.
 
 set(CPACK_PACKAGE_NAME shapix)
 set(CPACK_PACKAGE_VENDOR "Shapix")
@@ -14,6 +15,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL dev tool)
+# apps/shapix-edit builds the editor exactly when this target exists.
+if(TARGET PkgConfig::GTK3)
+  list(APPEND CPACK_COMPONENTS_ALL editor)
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
 
@@ -34,5 +39,15 @@ set(CPACK_DEBIAN_TOOL_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_TOOL_PACKAGE_RECOMMENDS "fonts-wqy-microhei")
 set(CPACK_DEBIAN_TOOL_DESCRIPTION
   "Shapix outline editing control: command-line host\nRenders outlines, plays scripted editing sessions and cuts regions with\nthe Shapix control; with sample drawings and scripts.")
+
+set(CPACK_DEBIAN_EDITOR_PACKAGE_NAME shapix-edit)
+set(CPACK_DEBIAN_EDITOR_PACKAGE_SECTION graphics)
+# GTK and the rest, read from the binary like the tool's.
+set(CPACK_DEBIAN_EDITOR_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_EDITOR_PACKAGE_RECOMMENDS "fonts-wqy-microhei")
+# The sample drawings it is shown with come with the tool.
+set(CPACK_DEBIAN_EDITOR_PACKAGE_SUGGESTS "shapix")
+set(CPACK_DEBIAN_EDITOR_DESCRIPTION
+  "Shapix outline editing control: desktop editor\nEdits shapes files with the mouse in a GTK 3 window: the Shapix control\nwith its tools, cursors, dimension page and dialogs.")
 
 include(CPack)

@@ -20,6 +20,7 @@ packages=(
   python3-ezdxf
   librsvg2-bin
   libgtk-3-dev
+  libxfixes-dev
   xvfb
   xdotool
   imagemagick

@@ -49,7 +49,7 @@ namespace {
             g_signal_connect(m_window, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
             GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
             gtk_container_add(GTK_CONTAINER(m_window), box);
-            gtk_box_pack_start(GTK_BOX(box), MakeToolbar(), FALSE, FALSE, 0);
+            gtk_box_pack_start(GTK_BOX(box), NoWiderThanNeeded(MakeToolBar()), FALSE, FALSE, 0);
 
             m_area = gtk_drawing_area_new();
             gtk_widget_set_size_request(m_area, m_size.width, m_size.height);
@@ -61,13 +61,18 @@ namespace {
             g_signal_connect(m_area, "motion-notify-event", G_CALLBACK(OnMotion), this);
             gtk_box_pack_start(GTK_BOX(box), m_area, FALSE, FALSE, 0);
 
+            // The status line shares its row with the file buttons; a long
+            // message is shortened rather than widening the window.
+            GtkWidget* bottom = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 0);
             m_status = gtk_label_new("");
             gtk_label_set_xalign(GTK_LABEL(m_status), 0);
+            gtk_label_set_ellipsize(GTK_LABEL(m_status), PANGO_ELLIPSIZE_END);
+            gtk_label_set_max_width_chars(GTK_LABEL(m_status), 1);
             gtk_widget_set_margin_start(m_status, 4);
-            gtk_widget_set_margin_top(m_status, 2);
-            gtk_widget_set_margin_bottom(m_status, 2);
             gtk_widget_set_name(m_status, "status");
-            gtk_box_pack_start(GTK_BOX(box), m_status, FALSE, FALSE, 0);
+            gtk_box_pack_start(GTK_BOX(bottom), m_status, TRUE, TRUE, 0);
+            gtk_box_pack_end(GTK_BOX(bottom), MakeFileBar(), FALSE, FALSE, 0);
+            gtk_box_pack_start(GTK_BOX(box), bottom, FALSE, FALSE, 0);
 
             platform::gtk::InstallModalDriver(GTK_WINDOW(m_window), [this](const std::wstring& caption) {
                 Status("Dialog: " + platform::gtk::ToUtf8(caption));
@@ -85,7 +90,21 @@ namespace {
         }
 
     private:
-        GtkWidget* MakeToolbar()
+        // The window is as wide as the control: a bar asks for no more
+        // width than its narrowest, and what does not fit goes behind its
+        // overflow arrow.
+        static GtkWidget* NoWiderThanNeeded(GtkWidget* bar)
+        {
+            GtkWidget* fit = gtk_scrolled_window_new(nullptr, nullptr);
+            gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(fit), GTK_POLICY_EXTERNAL, GTK_POLICY_NEVER);
+            gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(fit), GTK_SHADOW_NONE);
+            gtk_container_add(GTK_CONTAINER(fit), bar);
+            if (GtkWidget* viewport = gtk_bin_get_child(GTK_BIN(fit)); GTK_IS_VIEWPORT(viewport))
+                gtk_viewport_set_shadow_type(GTK_VIEWPORT(viewport), GTK_SHADOW_NONE);
+            return fit;
+        }
+
+        GtkWidget* MakeFileBar()
         {
             GtkWidget* bar = gtk_toolbar_new();
             gtk_toolbar_set_style(GTK_TOOLBAR(bar), GTK_TOOLBAR_TEXT);
@@ -98,7 +117,13 @@ namespace {
             GtkToolItem* saveAs = gtk_tool_button_new(nullptr, "Save as…");
             g_signal_connect(saveAs, "clicked", G_CALLBACK(OnSaveAs), this);
             gtk_toolbar_insert(GTK_TOOLBAR(bar), saveAs, -1);
-            gtk_toolbar_insert(GTK_TOOLBAR(bar), gtk_separator_tool_item_new(), -1);
+            return bar;
+        }
+
+        GtkWidget* MakeToolBar()
+        {
+            GtkWidget* bar = gtk_toolbar_new();
+            gtk_toolbar_set_style(GTK_TOOLBAR(bar), GTK_TOOLBAR_TEXT);
             GSList* group = nullptr;
             for (const ToolButton& tool : kTools) {
                 GtkToolItem* item = gtk_radio_tool_button_new(group);

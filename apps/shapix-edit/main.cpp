@@ -10,8 +10,22 @@
 #include <cstring>
 #include <string>
 
+namespace {
+
+const char* const kUsage
+    = "usage: shapix-edit [--size WIDTHxHEIGHT] [--tool select|read|dim|add|delete|edit] [FILE]\n";
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    // Help needs no display: it is what someone without one asks first.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf("%s", kUsage);
+            return 0;
+        }
+    }
     if (!gtk_init_check(&argc, &argv)) {
         std::fprintf(stderr, "shapix-edit: cannot open the display (is DISPLAY set?)\n");
         return 2;
@@ -28,9 +42,6 @@ int main(int argc, char** argv)
                     throw shapix_tool::UsageError(std::string("unknown tool \"") + argv[i]
                             + "\": expected select, read, dim, add, delete or edit",
                         "edit");
-            } else if (std::strcmp(argv[i], "--help") == 0) {
-                std::printf("usage: shapix-edit [--size WIDTHxHEIGHT] [--tool select|read|dim|add|delete|edit] [FILE]\n");
-                return 0;
             } else
                 path = argv[i];
         }

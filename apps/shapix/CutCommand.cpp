@@ -119,6 +119,7 @@ int RunCut(const std::vector<std::string>& argv, std::ostream& out)
         for (size_t k = 0; k + 1 < held.model.size(); k += 2)
             held.model[k] -= shiftX, held.model[k + 1] -= shiftY;
         CadDrawing drawing;
+        drawing.insunits = DxfUnitsCode(document.units);
         drawing.polylines.push_back({ OutlineLayer(held), held.model, held.bulges });
         // A merged group stands for several equal lines; its layer carries
         // the count so the shop can see it.

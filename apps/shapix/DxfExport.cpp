@@ -53,6 +53,9 @@ void WriteDxf(const CadDrawing& drawing, const std::filesystem::path& path)
     if (!dw)
         throw ToolError(path.string() + ": cannot write the DXF");
     dxf.writeHeader(*dw);
+    // Without it a CAD program guesses the unit from its own settings.
+    dw->dxfString(9, "$INSUNITS");
+    dw->dxfInt(70, drawing.insunits);
     dw->sectionEnd();
     dw->sectionTables();
     dxf.writeVPort(*dw);

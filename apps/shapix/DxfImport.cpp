@@ -16,6 +16,56 @@ namespace shapix_tool {
 
 namespace {
 
+    // DXF's $INSUNITS codes 1 to 24, all lengths; the US survey units are
+    // defined by 1 m = 39.37 in.
+    constexpr double kSurveyInch = 1000.0 / 39.37;
+    constexpr DxfUnit kUnits[] = {
+        { 1, "inches", "in", 25.4 },
+        { 2, "feet", "ft", 304.8 },
+        { 3, "miles", "mi", 1609344.0 },
+        { 4, "millimetres", "mm", 1.0 },
+        { 5, "centimetres", "cm", 10.0 },
+        { 6, "metres", "m", 1000.0 },
+        { 7, "kilometres", "km", 1.0e6 },
+        { 8, "microinches", "uin", 25.4e-6 },
+        { 9, "mils", "mil", 0.0254 },
+        { 10, "yards", "yd", 914.4 },
+        { 11, "angstroms", "A", 1.0e-7 },
+        { 12, "nanometres", "nm", 1.0e-6 },
+        { 13, "microns", "um", 1.0e-3 },
+        { 14, "decimetres", "dm", 100.0 },
+        { 15, "decametres", "dam", 1.0e4 },
+        { 16, "hectometres", "hm", 1.0e5 },
+        { 17, "gigametres", "Gm", 1.0e12 },
+        { 18, "astronomical units", "au", 1.495978707e14 },
+        { 19, "light years", "ly", 9.4607304725808e18 },
+        { 20, "parsecs", "pc", 3.0856775814913673e19 },
+        { 21, "US survey feet", "ft-us", 12 * kSurveyInch },
+        { 22, "US survey inches", "in-us", kSurveyInch },
+        { 23, "US survey yards", "yd-us", 36 * kSurveyInch },
+        { 24, "US survey miles", "mi-us", 63360 * kSurveyInch },
+    };
+
+} // namespace
+
+const DxfUnit* DxfUnitOfCode(int code)
+{
+    for (const DxfUnit& unit : kUnits)
+        if (unit.code == code)
+            return &unit;
+    return nullptr;
+}
+
+int DxfUnitsCode(const std::string& symbol)
+{
+    for (const DxfUnit& unit : kUnits)
+        if (symbol == unit.symbol)
+            return unit.code;
+    return 0;
+}
+
+namespace {
+
     // The same bound as the shapes files' model coordinates.
     constexpr double kMaxCoordinate = 1.0e9;
     constexpr double kMaxBulge = 1.0e12;
@@ -47,7 +97,7 @@ namespace {
             start += 2;
         if (start + 1 >= lines.size() || lines[start] != "0" || lines[start + 1] != "SECTION")
             throw ToolError(file + ": not a DXF file: it does not start with a \"0 SECTION\" pair");
-        std::string entity, handle;
+        std::string entity, handle, variable;
         bool inEntities = false;
         for (size_t i = start; i < lines.size(); i += 2) {
             char* end = nullptr;
@@ -60,10 +110,19 @@ namespace {
             if (code == 0) {
                 entity = value;
                 handle.clear();
+                variable.clear();
                 if (value == "EOF" && i + 2 < lines.size())
                     throw ToolError(file + ": line " + std::to_string(i + 3) + ": data after \"0 EOF\"");
             } else if (code == 2 && entity == "SECTION") {
                 inEntities = value == "ENTITIES" || value == "BLOCKS";
+            } else if (code == 9 && entity == "SECTION") {
+                variable = value;
+            } else if (code == 70 && entity == "SECTION" && variable == "$INSUNITS") {
+                // dxflib would read "abc" as 0, unitless, and 99 is no unit.
+                const long units = std::strtol(value.c_str(), &end, 10);
+                if (value.empty() || *end != '\0' || (units != 0 && !DxfUnitOfCode(static_cast<int>(units))))
+                    throw ToolError(file + ": HEADER (line " + std::to_string(i + 2)
+                        + "): field $INSUNITS (group 70): \"" + value + "\" is not a unit code from 0 to 24");
             } else if (code == 5) {
                 handle = value;
             } else if (inEntities && (entity == "LWPOLYLINE" || entity == "VERTEX" || entity == "POLYLINE")
@@ -79,6 +138,13 @@ namespace {
         }
         if (lines.size() < 2 || lines[lines.size() - 2] != "0" || lines.back() != "EOF")
             throw ToolError(file + ": truncated: the file does not end with \"0 EOF\"");
+    }
+
+    std::string FormatNumber(double value)
+    {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%g", value);
+        return buffer;
     }
 
     std::string DecodeDxfText(const std::string& text)
@@ -118,6 +184,14 @@ namespace {
         std::vector<Found> polylines;
         std::map<std::string, int> others; // type -> count
         std::map<std::string, int> layerCounts;
+        int insunits = 0;
+
+        using DL_CreationAdapter::setVariableInt;
+        void setVariableInt(const std::string& key, int value, int code) override
+        {
+            if (key == "$INSUNITS" && code == 70)
+                insunits = value;
+        }
 
         void addPolyline(const DL_PolylineData& data) override
         {
@@ -192,6 +266,10 @@ DxfImport ReadDxf(const std::filesystem::path& path, const std::set<std::string>
         throw ToolError(file + ": cannot read the file");
 
     DxfImport result;
+    result.insunits = collector.insunits;
+    const DxfUnit* unit = DxfUnitOfCode(collector.insunits);
+    if (unit)
+        result.document.units = "mm";
     auto chosen = [&](const std::string& layer) { return layers.empty() || layers.count(layer) > 0; };
     for (const auto& [key, count] : collector.others) {
         const std::string type = key.substr(0, key.find('\t'));
@@ -210,18 +288,42 @@ DxfImport ReadDxf(const std::filesystem::path& path, const std::set<std::string>
             ++result.skipped["open polyline"];
             continue;
         }
-        const int count = static_cast<int>(found.bulges.size());
+        // Model units are millimetres whenever the drawing says what its
+        // units are.
+        std::vector<double> xy = found.xy;
+        if (unit) {
+            for (size_t k = 0; k < xy.size(); ++k) {
+                xy[k] *= unit->millimetres;
+                if (std::fabs(xy[k]) > kMaxCoordinate)
+                    throw ToolError(file + ": " + entity + ": field vertices: " + FormatNumber(found.xy[k]) + " "
+                        + unit->name + " is " + FormatNumber(xy[k]) + " mm, beyond ±1e9");
+            }
+        }
+        // CAD programs often close an outline by repeating its first vertex
+        // as well as setting the closed flag; that last vertex would make a
+        // side of no length. The side into it is the real closing side, so
+        // its bulge (stored at the vertex before) stays.
+        int count = static_cast<int>(found.bulges.size());
+        auto same = [&](int a, int b) {
+            return std::round(xy[2 * a] * 1e5) == std::round(xy[2 * b] * 1e5)
+                && std::round(xy[2 * a + 1] * 1e5) == std::round(xy[2 * b + 1] * 1e5);
+        };
+        bool repeated = false;
+        while (count > 1 && same(count - 1, 0)) {
+            --count;
+            repeated = true;
+        }
         if (count < 3)
             throw ToolError(file + ": " + entity + ": field vertices: a closed outline needs at least 3, got "
-                + std::to_string(count));
+                + std::to_string(count) + (repeated ? " distinct (the last repeats the first)" : ""));
         Outline outline;
         outline.id = static_cast<long>(result.document.outlines.size()) + 1;
         outline.name = found.layer + " " + std::to_string(outline.id);
         for (int k = 0; k < count; ++k) {
             // y up to y down; a counter-clockwise arc as the CAD program
             // shows it is then a negative bulge of ours.
-            outline.model.push_back(found.xy[2 * k]);
-            outline.model.push_back(0.0 - found.xy[2 * k + 1]);
+            outline.model.push_back(xy[2 * k]);
+            outline.model.push_back(0.0 - xy[2 * k + 1]);
             outline.bulges.push_back(0.0 - found.bulges[k]);
             outline.sideTypes.push_back(0);
         }

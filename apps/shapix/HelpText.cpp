@@ -162,10 +162,13 @@ crossings and the length of each piece with its end points.
 const char* const kImportHelp = R"(usage: shapix import FILE.dxf -o OUT.json [--layer NAME]... [--fit WxH]
 
 Reads every closed LWPOLYLINE and POLYLINE of the DXF drawing (of the
-layers given, or of all) into a shapes file, one outline each. Drawing
-units become model units; y is flipped to the shapes files' y-down axis,
-which also flips the bulges' sign (a DXF bulge is counter-clockwise
-positive with y up, ours clockwise positive with y down). Each outline's
+layers given, or of all) into a shapes file, one outline each. A drawing
+that declares its unit ($INSUNITS 1 to 24: inches, feet, metres, ...) is
+converted to millimetres ("units": "mm"); a unitless one keeps its
+numbers. A last vertex that repeats the first is dropped. y is flipped to
+the shapes files' y-down axis, which also flips the bulges' sign (a DXF
+bulge is counter-clockwise positive with y up, ours clockwise positive
+with y down). Each outline's
 sides get one side type, named after the polyline's layer. The window
 points fit the whole drawing into the middle of a WxH window (default
 640x480). Open polylines and other entities are counted by type and
@@ -180,7 +183,9 @@ const char* const kExportHelp = R"(usage: shapix export FILE -o OUT.dxf|OUT.svg
 
 Writes every outline of the shapes FILE, in model units, as a closed
 LWPOLYLINE with bulges (DXF R2000, y up) or as an SVG path with exact arc
-commands (y down, like the shapes file). Each outline goes on the layer (DXF)
+commands (y down, like the shapes file). The DXF's $INSUNITS names the
+shapes file's "units" (mm 4, cm 5, m 6, in 1, ft 2, ...; 0, unitless, when
+it has none or another). Each outline goes on the layer (DXF)
 or group (SVG) named after its most common side type; non-ASCII layer names
 are written as \U+XXXX in DXF.
 

@@ -7,6 +7,8 @@
 #include "StagedOutputs.h"
 #include "ToolError.h"
 
+#include <cstdio>
+
 namespace shapix_tool {
 
 int RunImport(const std::vector<std::string>& argv, std::ostream& out)
@@ -30,7 +32,17 @@ int RunImport(const std::vector<std::string>& argv, std::ostream& out)
     const DxfImport imported = ReadDxf(files[0], layers, size.width, size.height);
     StagedOutputs outputs;
     outputs.WriteText(*target, FormatShapes(imported.document));
-    out << files[0] << ": " << imported.document.outlines.size() << " outlines\n";
+    out << files[0] << ": " << imported.document.outlines.size() << " outlines";
+    if (const DxfUnit* unit = DxfUnitOfCode(imported.insunits)) {
+        if (unit->millimetres == 1.0) {
+            out << " in millimetres";
+        } else {
+            char factor[32];
+            std::snprintf(factor, sizeof factor, "%.10g", unit->millimetres);
+            out << ", " << unit->name << " converted to millimetres (x " << factor << ")";
+        }
+    }
+    out << "\n";
     for (const auto& [type, count] : imported.skipped)
         out << "skipped " << count << " " << type << "\n";
     for (const auto& written : outputs.Commit())

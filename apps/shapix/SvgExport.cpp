@@ -63,6 +63,7 @@ std::string OutlineLayer(const Outline& outline)
 CadDrawing DrawingOfShapes(const ShapesDocument& document, const std::string& source)
 {
     CadDrawing drawing;
+    drawing.insunits = DxfUnitsCode(document.units);
     for (const Outline& outline : document.outlines) {
         if (outline.model.empty())
             throw ToolError(source + ": outline id " + std::to_string(outline.id)

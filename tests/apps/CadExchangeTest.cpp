@@ -79,7 +79,7 @@ TEST(CadImport, AnEzdxfDrawingBecomesOutlinesAndGoesBackUnchanged)
     REQUIRE_EZDXF();
     ScratchFolder folder;
     Python(folder, R"(
-doc = ezdxf.new('R2000')
+doc = ezdxf.new('R2000', units=4)
 m = doc.modelspace()
 m.add_lwpolyline([(0, 0, 0), (600, 0, 0.5), (600, 500, 0), (0, 500, -0.12345)], format='xyb', close=True, dxfattribs={'layer': 'PLATE'})
 m.add_lwpolyline([(100, 100, 0), (200, 100, 0), (200, 200, 0)], format='xyb', close=False, dxfattribs={'layer': 'PLATE'})
@@ -91,7 +91,7 @@ doc.saveas('in.dxf')
 )");
     const ToolResult all = RunTool({ "import", "in.dxf", "-o", "all.json", "--fit", "800x600" }, folder.Path());
     ASSERT_EQ(all.status, 0) << all.err;
-    EXPECT_EQ(all.out, "in.dxf: 2 outlines\nskipped 2 ELLIPSE\nskipped 1 SPLINE\nskipped 1 open polyline\nwrote all.json\n");
+    EXPECT_EQ(all.out, "in.dxf: 2 outlines in millimetres\nskipped 2 ELLIPSE\nskipped 1 SPLINE\nskipped 1 open polyline\nwrote all.json\n");
     const auto outlines = Outlines(folder, "all.json");
     ASSERT_EQ(outlines.size(), 2u);
     EXPECT_EQ(outlines[0]["model"], nlohmann::json::parse("[[0,0],[600,0],[600,-500],[0,-500]]"));
@@ -108,14 +108,49 @@ doc.saveas('in.dxf')
     EXPECT_NE(plate.out.find("skipped 1 on other layers"), std::string::npos) << plate.out;
 
     ASSERT_EQ(RunTool({ "export", "plate.json", "-o", "back.dxf" }, folder.Path()).status, 0);
-    EXPECT_EQ(Python(folder, std::string("sys.argv.append('back.dxf')\n") + kDumpDxf),
-        "PLATE True 0,0,0 600,0,0.5 600,500,0 0,500,-0.12345\n");
+    EXPECT_EQ(Python(folder, std::string("sys.argv.append('back.dxf')\n") + kDumpDxf
+                  + "print(doc.header.get('$INSUNITS'))\n"),
+        "PLATE True 0,0,0 600,0,0.5 600,500,0 0,500,-0.12345\n4\n");
+}
+
+TEST(CadImport, DeclaredUnitsBecomeMillimetresAndARepeatedClosingVertexGoes)
+{
+    ScratchFolder folder;
+    // A 4 x 2 rectangle closed by an arc from (0, 2) down to (0, 0), then
+    // (0, 0) once more, as many CAD programs write a closed outline.
+    auto drawing = [](const std::string& units) {
+        return "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n" + units + "\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
+            "0\nLWPOLYLINE\n8\nL\n90\n5\n70\n1\n10\n0\n20\n0\n10\n4\n20\n0\n10\n4\n20\n2\n10\n0\n20\n2\n42\n0.5\n"
+            "10\n0.0000001\n20\n-0.0000001\n0\nENDSEC\n0\nEOF\n";
+    };
+    folder.Write("inch.dxf", drawing("1"));
+    folder.Write("none.dxf", drawing("0"));
+    const ToolResult inch = RunTool({ "import", "inch.dxf", "-o", "inch.json" }, folder.Path());
+    ASSERT_EQ(inch.status, 0) << inch.err;
+    EXPECT_EQ(inch.out.substr(0, inch.out.find('\n')), "inch.dxf: 1 outlines, inches converted to millimetres (x 25.4)");
+    const auto inches = nlohmann::json::parse(folder.Read("inch.json"));
+    EXPECT_EQ(inches["units"], "mm");
+    EXPECT_EQ(inches["outlines"][0]["model"], nlohmann::json::parse("[[0,0],[101.6,0],[101.6,-50.8],[0,-50.8]]"));
+    EXPECT_EQ(inches["outlines"][0]["bulges"], nlohmann::json::parse("[0,0,0,-0.5]"));
+
+    const ToolResult none = RunTool({ "import", "none.dxf", "-o", "none.json" }, folder.Path());
+    ASSERT_EQ(none.status, 0) << none.err;
+    EXPECT_EQ(none.out.substr(0, none.out.find('\n')), "none.dxf: 1 outlines");
+    const auto plain = nlohmann::json::parse(folder.Read("none.json"));
+    EXPECT_FALSE(plain.contains("units"));
+    EXPECT_EQ(plain["outlines"][0]["model"], nlohmann::json::parse("[[0,0],[4,0],[4,-2],[0,-2]]"));
+
+    // Back out, each in the unit it now has.
+    ASSERT_EQ(RunTool({ "export", "inch.json", "-o", "mm.dxf" }, folder.Path()).status, 0);
+    ASSERT_EQ(RunTool({ "export", "none.json", "-o", "none-back.dxf" }, folder.Path()).status, 0);
+    EXPECT_NE(folder.Read("mm.dxf").find("$INSUNITS\n 70\n4\n"), std::string::npos);
+    EXPECT_NE(folder.Read("none-back.dxf").find("$INSUNITS\n 70\n0\n"), std::string::npos);
 }
 
 TEST(CadRoundTrip, ShapesThroughDxfComeBackToTheFiveDecimals)
 {
     ScratchFolder folder;
-    folder.Write("in.json", R"({"outlines": [{"id": 7, "points": [[10, 10], [300, 10], [300, 200], [10, 200]],
+    folder.Write("in.json", R"({"units": "mm", "outlines": [{"id": 7, "points": [[10, 10], [300, 10], [300, 200], [10, 200]],
         "model": [[-12.34567, 0.5], [987.65432, 0.25], [1000.00001, 777.77777], [3.1, 800]],
         "bulges": [0.12345, -2.5, 0, 1], "sideTypes": [1, 1, 0, 1], "sideTypeNames": ["line", "arc"]}]})");
     ASSERT_EQ(RunTool({ "export", "in.json", "-o", "a.dxf" }, folder.Path()).status, 0);
@@ -126,6 +161,7 @@ TEST(CadRoundTrip, ShapesThroughDxfComeBackToTheFiveDecimals)
         nlohmann::json::parse("[[-12.34567,0.5],[987.65432,0.25],[1000.00001,777.77777],[3.1,800]]"));
     EXPECT_EQ(back[0]["bulges"], nlohmann::json::parse("[0.12345,-2.5,0,1]"));
     EXPECT_EQ(back[0]["sideTypeNames"], nlohmann::json::parse(R"(["arc"])"));
+    EXPECT_EQ(nlohmann::json::parse(folder.Read("b.json"))["units"], "mm");
     // And the file written from the imported shapes is the same file.
     ASSERT_EQ(RunTool({ "export", "b.json", "-o", "c.dxf" }, folder.Path()).status, 0);
     EXPECT_EQ(folder.Read("a.dxf"), folder.Read("c.dxf"));
@@ -180,12 +216,20 @@ TEST(CadImport, BadDrawingsNameFileEntityAndFieldAndWriteNothing)
     folder.Write("two.dxf", head + "10\n0\n20\n0\n10\n5\n20\n0\n" + tail);
     folder.Write("nan.dxf", head + "10\n0\n20\n0\n42\nnan\n10\n5\n20\n0\n10\n5\n20\n5\n" + tail);
     folder.Write("huge.dxf", head + "10\n0\n20\n0\n10\n5e300\n20\n0\n10\n5\n20\n5\n" + tail);
+    folder.Write("loop.dxf", head + "10\n0\n20\n0\n10\n5\n20\n5\n10\n0.000004\n20\n0\n" + tail);
+    const std::string inHeader = "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n";
+    folder.Write("unit.dxf", inHeader + "99\n0\nENDSEC\n" + head + "10\n0\n20\n0\n10\n5\n20\n0\n10\n5\n20\n5\n" + tail);
+    folder.Write("far.dxf", inHeader + "6\n0\nENDSEC\n" + head + "10\n0\n20\n0\n10\n2e6\n20\n0\n10\n5\n20\n5\n" + tail);
     const std::pair<const char*, const char*> cases[] = {
         { "text.dxf", "text.dxf: not a DXF file" },
         { "cut.dxf", "cut.dxf: truncated" },
         { "two.dxf", "two.dxf: polyline 1 (handle 2A) on layer \"L\": field vertices: a closed outline needs at least 3, got 2" },
         { "nan.dxf", "nan.dxf: LWPOLYLINE handle 2A (line 20): field bulge (group 42): \"nan\" is not a finite number" },
         { "huge.dxf", "huge.dxf: LWPOLYLINE handle 2A (line 20): field x (group 10): \"5e300\"" },
+        { "loop.dxf", "loop.dxf: polyline 1 (handle 2A) on layer \"L\": field vertices: a closed outline needs at least 3, "
+                      "got 2 distinct (the last repeats the first)" },
+        { "unit.dxf", "unit.dxf: HEADER (line 8): field $INSUNITS (group 70): \"99\" is not a unit code" },
+        { "far.dxf", "far.dxf: polyline 1 (handle 2A) on layer \"L\": field vertices: 2e+06 metres is 2e+09 mm" },
         { "missing.dxf", "missing.dxf: cannot open the file" },
     };
     for (const auto& [file, message] : cases) {

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # The desktop editor as a person uses it: on a real X display (Xvfb),
-# real pointer events (xdotool) and screenshots (ImageMagick import).
-#   editor-screenshot-test.sh SHAPIX_EDIT SAMPLES_DIR
+# real pointer events (xdotool), screenshots (ImageMagick import) and the
+# pointer the server shows (shapix-cursor-probe, through XFixes: a
+# screenshot never holds the pointer).
+#   editor-screenshot-test.sh SHAPIX_EDIT SAMPLES_DIR CURSOR_PROBE
 # Exits 77 (skipped) when no X server can be had or a tool is missing.
 set -u
 
 EDITOR_BIN=$1
 SAMPLES=$2
+PROBE=${3:-}
 SKIP=77
 
 skip() { echo "SKIPPED: $*"; exit $SKIP; }
@@ -20,7 +23,9 @@ fail() {
 for tool in xdotool import convert; do
     command -v $tool >/dev/null || skip "$tool not installed (Debian: xdotool, imagemagick)"
 done
+[ -n "$PROBE" ] || skip "no cursor probe was built (Debian: libxfixes-dev)"
 [ -x "$EDITOR_BIN" ] || fail "no editor at $EDITOR_BIN"
+[ -x "$PROBE" ] || fail "no cursor probe at $PROBE"
 
 WORK=$(mktemp -d)
 PIDS=()
@@ -74,11 +79,27 @@ outline_near() {
 }
 
 aim() { xdotool mousemove $((ORIGIN_X + $1)) $((ORIGIN_Y + $2)); }
+# Moves onto a client pixel from one beside it, so the control gets a move
+# there whether or not the pointer already was.
+hover() { aim $(($1 + 1)) "$2"; sleep 0.05; aim "$1" "$2"; }
+
+# The pointer on screen is the library's cursor $1, hot spot included.
+cursor_is() {
+    "$PROBE" "$1" >"$WORK/cursor.txt" || fail "$2: $(cat "$WORK/cursor.txt")"
+}
+# One line on what the pointer looks like (for the system cursors).
+cursor_shown() { "$PROBE" --show; }
 
 # 1. A drag with the select tool moves the vertex under the pointer: the
 # plate's vertex at (570, 330), the lower end of its straight right side,
 # goes to (600, 358), so the side leans from (570, 110) to there.
 start_editor "$SAMPLES/plate.json"
+# The window is no wider than the control (640 by default).
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^shapix-edit ' | head -1)")"
+[ "${WIDTH:-0}" = 640 ] || fail "the editor's window is ${WIDTH:-?} pixels wide, not the control's 640"
+hover 20 20; sleep 0.3
+ARROW=$(cursor_shown)
+case "$ARROW" in *library*) fail "off the outlines the select tool shows a library cursor: $ARROW" ;; esac
 is_outline 570 300 || fail "the plate's right side is not drawn at x=570 before the drag ($(pixel 570 300))"
 outline_near 585 234 && fail "something green is already drawn where the moved side is to pass"
 # Select first; wait out the double-click time so the press that starts
@@ -86,17 +107,36 @@ outline_near 585 234 && fail "something green is already drawn where the moved s
 aim 570 330; xdotool click 1; sleep 1
 aim 570 330; xdotool mousedown 1; sleep 0.2
 for step in 1 2 3 4 5 6; do aim $((570 + 5 * step)) $((330 + 5 * step - step / 3)); sleep 0.05; done
-aim 600 358; sleep 0.1; xdotool mouseup 1; sleep 0.5
+aim 600 358; sleep 0.3
+DRAGGING=$(cursor_shown)
+xdotool mouseup 1; sleep 0.5
+# The system's cross, not the arrow and none of the library's own; themed
+# cursors also tell the server their names.
+case "$DRAGGING" in *library*) fail "a vertex drag shows a library cursor: $DRAGGING" ;; esac
+[ "$DRAGGING" != "$ARROW" ] || fail "a vertex drag still shows the arrow ($ARROW)"
+case "$ARROW" in *" name "*) [[ "$ARROW" == *" name default" ]] || fail "not the arrow off the outlines: $ARROW" ;; esac
+case "$DRAGGING" in *" name "*) [[ "$DRAGGING" == *" name crosshair" ]] || fail "not the cross while dragging: $DRAGGING" ;; esac
 import -window root "$WORK/after-drag.png"
 outline_near 585 234 || fail "after the drag the right side does not pass near (585, 234)"
 is_outline 570 300 && fail "after the drag the right side is still drawn straight down at x=570"
-echo "ok: a drag moved a vertex on screen"
+echo "ok: a drag moved a vertex on screen; pointer before: $ARROW; while dragging: $DRAGGING"
 stop_editor
+
+# The side tools' own cursors, over a side and over empty space.
+for tool in add:1003 delete:1004; do
+    start_editor --tool "${tool%%:*}" "$SAMPLES/plate.json"
+    hover 320 70; cursor_is "${tool#*:}" "the ${tool%%:*} tool over a side"
+    hover 30 440; cursor_is "${tool#*:}" "the ${tool%%:*} tool off the outline"
+    echo "ok: the ${tool%%:*} tool shows cursor ${tool#*:} ($(cat "$WORK/cursor.txt"))"
+    stop_editor
+done
 
 # 2. The edit-side tool opens its dialog on a real window with its caption,
 # and its Cancel button (a real click) closes it.
 start_editor --tool edit "$SAMPLES/plate.json"
-aim 320 70; xdotool click 1
+hover 320 70; cursor_is 1006 "the edit-side tool over a side"
+echo "ok: the edit-side tool shows cursor 1006 ($(cat "$WORK/cursor.txt"))"
+xdotool click 1
 xdotool search --sync --onlyvisible --name "当前边属性编辑" >"$WORK/dialog" 2>/dev/null &
 SEARCH=$!
 for _ in $(seq 50); do kill -0 $SEARCH 2>/dev/null || break; sleep 0.1; done
@@ -114,7 +154,9 @@ stop_editor
 # 3. Dimensions page: clicking a dimension value opens "输入尺寸"; typing a
 # value and Enter applies it and the status line reports the Change notice.
 start_editor --tool dim "$SAMPLES/plate.json"
-aim 425 454; xdotool click 1
+hover 425 454; cursor_is 129 "the dimensions page over a value"
+echo "ok: a dimension value shows cursor 129 ($(cat "$WORK/cursor.txt"))"
+xdotool click 1
 xdotool search --sync --onlyvisible --name "输入尺寸" >"$WORK/dim" 2>/dev/null &
 SEARCH=$!
 for _ in $(seq 50); do kill -0 $SEARCH 2>/dev/null || break; sleep 0.1; done

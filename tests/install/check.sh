@@ -5,9 +5,9 @@
 #   2. find_package(Shapix CONFIG) from that prefix, and the version file
 #      refusing an incompatible major version;
 #   3. pkg-config --static from that prefix;
-#   4. cpack: libshapix-dev and shapix .debs, their contents (dpkg-deb -c)
-#      and Depends (dpkg-deb -f), then both consumers again against the
-#      unpacked packages;
+#   4. cpack: libshapix-dev and shapix .debs (and shapix-edit where GTK 3
+#      was found), their contents (dpkg-deb -c) and Depends (dpkg-deb -f),
+#      then both consumers again against the unpacked packages;
 #   5. with SHAPIX_INSTALL_DEB=1 and as root: apt-get install ./*.deb and
 #      the consumers against /usr with no hints at all, then apt-get purge
 #      (unless the packages were installed before).
@@ -30,6 +30,9 @@ work="$(cd "$work" && pwd)"
 
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 [ -n "$version" ] || { echo "check: no project version in $build/CMakeCache.txt" >&2; exit 1; }
+# The desktop editor is built, installed and packaged exactly where GTK 3 was found.
+editor=0
+grep -q '^GTK3_FOUND:INTERNAL=1$' "$build/CMakeCache.txt" && editor=1
 
 fail() { echo "check: FAIL: $*" >&2; exit 1; }
 step() { echo "== $* =="; }
@@ -87,6 +90,10 @@ done
 echo '#include "Shapix.h"' | g++ -std=c++20 -fsyntax-only -I"$stage/include/shapix" -x c++ - \
   || fail "Shapix.h does not compile from the installed headers alone"
 "$stage/bin/shapix" --help >/dev/null || fail "installed shapix --help"
+if [ "$editor" = 1 ]; then
+  [ -f "$stage/bin/shapix-edit" ] || fail "bin/shapix-edit not installed"
+  "$stage/bin/shapix-edit" --help | grep -q "usage: shapix-edit" || fail "installed shapix-edit --help"
+fi
 
 step "find_package(Shapix) from the staging prefix"
 consume_cmake "$stage" "$work/cmake" -DCMAKE_PREFIX_PATH="$stage"
@@ -119,6 +126,8 @@ has "$work/tool.list" "usr/bin/shapix"
 has "$work/tool.list" "usr/share/shapix/samples/plate\.json"
 lacks "$work/tool.list" "usr/include/"
 lacks "$work/tool.list" "usr/lib/"
+# The tool stays free of GTK; the editor has its own package.
+lacks "$work/tool.list" "usr/bin/shapix-edit"
 devdeps="$(dpkg-deb -f "$devdeb" Depends)"
 tooldeps="$(dpkg-deb -f "$tooldeb" Depends)"
 echo "libshapix-dev Depends: $devdeps"
@@ -130,6 +139,22 @@ for d in libc6 libstdc++6 libfreetype6 libfontconfig1 libpng16-16; do
   [[ ", $tooldeps," == *", $d"[\ ,]* ]] || fail "shapix does not depend on $d"
 done
 [ "$(dpkg-deb -f "$devdeb" Version)" = "$version" ] || fail "libshapix-dev version is not $version"
+[[ ", $tooldeps," != *", libgtk-3-0"[\ ,]* ]] || fail "shapix depends on GTK"
+editordeb=""
+if [ "$editor" = 1 ]; then
+  editordeb="$(ls "$deb"/shapix-edit_"$version"_*.deb)" || fail "no shapix-edit .deb"
+  dpkg-deb -c "$editordeb" >"$work/editor.list"
+  has "$work/editor.list" "usr/bin/shapix-edit"
+  lacks "$work/editor.list" "usr/include/"
+  lacks "$work/editor.list" "usr/share/shapix/"
+  editordeps="$(dpkg-deb -f "$editordeb" Depends)"
+  echo "shapix-edit Depends: $editordeps"
+  for d in libc6 libstdc++6 libgtk-3-0 libfreetype6 libfontconfig1 libpng16-16; do
+    [[ ", $editordeps," == *", $d"[\ ,]* ]] || fail "shapix-edit does not depend on $d"
+  done
+else
+  ! ls "$deb"/shapix-edit_*.deb >/dev/null 2>&1 || fail "a shapix-edit .deb without GTK"
+fi
 
 step "consumers against the unpacked .debs"
 root="$work/root"
@@ -144,13 +169,15 @@ if [ "${SHAPIX_INSTALL_DEB:-0}" = 1 ]; then
   # Leave the machine as it was: a stale libshapix-dev in /usr would be
   # found by every later find_package(Shapix) without a prefix.
   if ! dpkg-query -W libshapix-dev shapix >/dev/null 2>&1; then
-    trap 'DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq libshapix-dev shapix >/dev/null 2>&1 || true' EXIT
+    trap 'DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq libshapix-dev shapix shapix-edit >/dev/null 2>&1 || true' EXIT
   fi
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$devdeb" "$tooldeb" >"$work/apt.log" 2>&1 \
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$devdeb" "$tooldeb" $editordeb >"$work/apt.log" 2>&1 \
     || { cat "$work/apt.log"; fail "apt-get install the .debs"; }
   consume_cmake /usr "$work/sys-cmake"
   consume_pkgconfig "" "$work/sys-pc"
   shapix --help >/dev/null || fail "installed shapix --help"
+  [ -z "$editordeb" ] || shapix-edit --help >/dev/null || fail "installed shapix-edit --help"
 fi
 
 echo "check: install tree, CMake package, pkg-config and .debs all fine ($work)"
