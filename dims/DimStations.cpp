@@ -3,6 +3,7 @@
 #include "shape/ShapixMath.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace dims {
 
@@ -18,31 +19,64 @@ bool TakesPart(const CMyPoint& point, Axis axis)
     return point.m_nTag != 1 && point.m_nTag != 3;
 }
 
+namespace {
+
+struct Keyed {
+    uint32_t key;
+    CMyPoint* point;
+};
+
+// Least significant byte first; each pass is a stable counting sort, so
+// equal keys keep the order they came in.
+void StableRadixSort(std::vector<Keyed>& items)
+{
+    // Short lists sort faster by comparison than through 256 buckets.
+    if (items.size() < 64) {
+        std::stable_sort(items.begin(), items.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+        return;
+    }
+    std::vector<Keyed> buffer(items.size());
+    for (int shift = 0; shift < 32; shift += 8) {
+        size_t offsets[257] = {};
+        for (const Keyed& item : items)
+            ++offsets[((item.key >> shift) & 0xFF) + 1];
+        // A byte that every key shares leaves the order as it is.
+        if (std::find(std::begin(offsets), std::end(offsets), items.size()) != std::end(offsets))
+            continue;
+        for (size_t b = 1; b < 257; ++b)
+            offsets[b] += offsets[b - 1];
+        for (const Keyed& item : items)
+            buffer[offsets[(item.key >> shift) & 0xFF]++] = item;
+        items.swap(buffer);
+    }
+}
+
+} // namespace
+
 std::vector<Station> SortIntoStations(CMyPoint* anchor, const PointArray& points, Axis axis)
 {
     // Inserting each point before the first one with a greater key keeps
-    // equal keys in their arrival order: a stable sort by key gives the
-    // same order without the quadratic insertions.
-    struct Keyed {
-        int key;
-        CMyPoint* point;
-    };
-    std::vector<Keyed> sorted;
-    sorted.reserve(static_cast<size_t>(points.GetSize()) + 1);
+    // equal keys in their arrival order: a stable sort by key gives the same
+    // order without the quadratic insertions. Keys are pixels, so a stable
+    // radix sort on their bytes does it in linear time; bytes that all keys
+    // share (the high ones, on a screen) cost nothing.
+    std::vector<Keyed> arrived;
+    arrived.reserve(static_cast<size_t>(points.GetSize()) + 1);
     auto take = [&](CMyPoint* point) {
+        // The sign bit flipped, unsigned order is the keys' signed order.
         if (point && TakesPart(*point, axis))
-            sorted.push_back({ StationKey(*point, axis), point });
+            arrived.push_back({ static_cast<uint32_t>(StationKey(*point, axis)) ^ 0x80000000u, point });
     };
     take(anchor);
     for (INT_PTR i = 0; i < points.GetSize(); ++i)
         take(points[i]);
-    std::stable_sort(sorted.begin(), sorted.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+    StableRadixSort(arrived);
 
     std::vector<Station> stations;
-    for (size_t i = 0; i < sorted.size(); ++i) {
-        if (i == 0 || sorted[i].key != sorted[i - 1].key)
+    for (size_t i = 0; i < arrived.size(); ++i) {
+        if (i == 0 || arrived[i].key != arrived[i - 1].key)
             stations.emplace_back();
-        stations.back().push_back(sorted[i].point);
+        stations.back().push_back(arrived[i].point);
     }
     return stations;
 }

@@ -13,6 +13,13 @@ std::unordered_set<const GdiObject*>& LiveObjects()
     return *objects;
 }
 
+// Every drawing call looks up the same few handles (the DC's bitmap, pen
+// and brush); the last one found of each kind is remembered in front of the
+// table, so that the many short-lived pens do not push out the bitmap. A
+// slot is emptied when its object dies, so a hit is always a live object.
+constexpr size_t kKinds = 5;
+const GdiObject* g_recent[kKinds] = {};
+
 } // namespace
 
 GdiObject::GdiObject(GdiKind kind)
@@ -23,6 +30,8 @@ GdiObject::GdiObject(GdiKind kind)
 
 GdiObject::~GdiObject()
 {
+    if (g_recent[static_cast<size_t>(m_kind)] == this)
+        g_recent[static_cast<size_t>(m_kind)] = nullptr;
     LiveObjects().erase(this);
     ForgetWrappers(this);
 }
@@ -30,7 +39,16 @@ GdiObject::~GdiObject()
 GdiObject* GdiObject::FromHandle(HGDIOBJ handle)
 {
     auto* object = static_cast<GdiObject*>(handle);
-    return LiveObjects().count(object) ? object : nullptr;
+    if (!object)
+        return nullptr;
+    for (const GdiObject* recent : g_recent) {
+        if (recent == object)
+            return object;
+    }
+    if (!LiveObjects().count(object))
+        return nullptr;
+    g_recent[static_cast<size_t>(object->m_kind)] = object;
+    return object;
 }
 
 int GdiObject::LiveCount()

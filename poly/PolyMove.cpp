@@ -117,8 +117,7 @@ void CMyDrawPoly::MoveHandleTo(int nHandle, CPoint point, CWnd* pWnd)
     CDrawObjAry* doc = DocumentOf(pWnd);
     if (!doc)
         return;
-    int sides = 0;
-    const std::unique_ptr<int[]> mids(GetSideMidPoints(sides));
+    PadBulges();
     const INT_PTR count = m_aVertices.GetSize();
     const INT_PTR handle = nHandle;
 
@@ -127,8 +126,12 @@ void CMyDrawPoly::MoveHandleTo(int nHandle, CPoint point, CWnd* pWnd)
     CPoint current(0, 0);
     if (handle <= count)
         current = RoundedPixel(*m_aVertices.GetAt(handle - 1));
-    else if (handle <= 2 * count)
-        current = CPoint(mids[2 * (handle - count - 1)], mids[2 * (handle - count - 1) + 1]);
+    else if (handle <= 2 * count) {
+        // Only the held side's midpoint, as GetSideMidPoints computes it:
+        // all of them on every drag step cost as much as the rest together.
+        const Floatpt mid = SideArc(*this, static_cast<int>(handle - count - 1)).GetMidPt();
+        current = CPoint(TruncToInt(mid.x), TruncToInt(mid.y));
+    }
     else if (handle == 2 * count + 1)
         current = RoundedPixel(m_ptRef);
     // Same place, no change: the document is not even told.

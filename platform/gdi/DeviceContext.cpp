@@ -19,6 +19,10 @@ std::unordered_set<const DeviceContext*>& LiveContexts()
     return *live;
 }
 
+// The DC being drawn on is looked up by every call; the last one found is
+// remembered in front of the table and forgotten when it dies.
+const DeviceContext* g_recentContext = nullptr;
+
 } // namespace
 
 DeviceContext::DeviceContext(Kind contextKind, HWND contextWindow)
@@ -40,6 +44,8 @@ DeviceContext::~DeviceContext()
         if (selected->SelectedInto() == Handle())
             selected->SetSelectedInto(nullptr);
     }
+    if (g_recentContext == this)
+        g_recentContext = nullptr;
     LiveContexts().erase(this);
     ForgetDcWrappers(Handle());
 }
@@ -47,7 +53,14 @@ DeviceContext::~DeviceContext()
 DeviceContext* DeviceContext::FromHandle(HDC hdc)
 {
     auto* dc = reinterpret_cast<DeviceContext*>(hdc);
-    return LiveContexts().count(dc) ? dc : nullptr;
+    if (!dc)
+        return nullptr;
+    if (dc == g_recentContext)
+        return dc;
+    if (!LiveContexts().count(dc))
+        return nullptr;
+    g_recentContext = dc;
+    return dc;
 }
 
 raster::Surface* DeviceContext::Target()
@@ -458,9 +471,15 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT paint)
     if (!window || !paint)
         return nullptr;
     auto* dc = new DeviceContext(DeviceContext::Kind::Window, hwnd);
-    dc->clipped = true;
     dc->clip = window->updatePending ? window->update : RECT { 0, 0, 0, 0 };
-    dc->scratch = window->client;
+    // When the whole client area is to be painted, as after a plain
+    // InvalidateRect(nullptr), the DC draws straight into the window, as on
+    // Windows; only a smaller update area needs the copy that keeps the
+    // drawing inside it.
+    const RECT& c = dc->clip;
+    dc->clipped = c.left > 0 || c.top > 0 || c.right < window->client.Width() || c.bottom < window->client.Height();
+    if (dc->clipped)
+        dc->scratch = window->client;
     const bool erase = window->erasePending;
     window->updatePending = false;
     window->erasePending = false;
@@ -483,7 +502,8 @@ BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* paint)
     if (!dc)
         return FALSE;
     // Only the pixels inside the update area reach the window.
-    if (platform::WindowRecord* window = platform::WindowRecord::FromHandle(hwnd)) {
+    platform::WindowRecord* window = platform::WindowRecord::FromHandle(hwnd);
+    if (window && dc->clipped) {
         const RECT& clip = dc->clip;
         if (dc->scratch.Width() == window->client.Width() && dc->scratch.Height() == window->client.Height())
             platform::raster::CopyRect(window->client, clip.left, clip.top, clip.right - clip.left,

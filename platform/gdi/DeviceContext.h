@@ -52,8 +52,9 @@ public:
     UINT textAlign = 0; // TA_LEFT | TA_TOP | TA_NOUPDATECP
     std::vector<GdiCall> calls; // recording DCs
 
-    // Paint DCs draw into a copy of the window's pixels, which EndPaint
-    // writes back inside the clip rectangle only.
+    // A paint DC whose update area leaves part of the client out draws into
+    // a copy of the window's pixels, which EndPaint writes back inside the
+    // clip rectangle only.
     bool clipped = false;
     RECT clip { 0, 0, 0, 0 };
     raster::Surface scratch;

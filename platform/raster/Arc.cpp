@@ -39,19 +39,37 @@ bool IsPast(const detail::EllipsePixel& p, const Radial& r)
         return p.quadrant > r.quadrant;
     // Screen y grows downwards, so counter-clockwise means a negative cross
     // product in screen coordinates.
-    const detail::Int128 cross = detail::Int128 { r.x } * p.localY - detail::Int128 { r.y } * p.localX;
+    // Local positions stay below 2^16 on screen-sized ellipses, and radials
+    // from points on the screen below 2^46: then 64 bits hold the products.
+    constexpr int64_t kShortRadial = int64_t { 1 } << 46;
+    constexpr LONG kShortLocal = 1 << 16;
+    const bool small = r.x > -kShortRadial && r.x < kShortRadial && r.y > -kShortRadial && r.y < kShortRadial
+        && p.localX > -kShortLocal && p.localX < kShortLocal && p.localY > -kShortLocal && p.localY < kShortLocal;
+    const detail::Int128 cross = small ? detail::Int128 { r.x * p.localY - r.y * p.localX }
+                                       : detail::Int128 { r.x } * p.localY - detail::Int128 { r.y } * p.localX;
     if (cross != 0)
         return cross < 0;
     return p.quadrant <= 2;
 }
 
-size_t FirstPast(const std::vector<detail::EllipsePixel>& path, const Radial& r)
+// The first path pixel past the radial, or 0 when the whole path is short
+// of it (wrap round to the start). Pixels of earlier quadrants are short of
+// it and those of later ones past it; within the radial's own quadrant the
+// cross product only falls along the path, so being past it, once true,
+// stays true and a binary search finds the change.
+size_t FirstPast(const detail::EllipseWalk& walk, const Radial& r)
 {
-    for (size_t i = 0; i < path.size(); ++i) {
-        if (IsPast(path[i], r))
-            return i;
+    const size_t n = walk.QuadrantSize();
+    size_t low = 0, high = n;
+    while (low < high) {
+        const size_t mid = low + (high - low) / 2;
+        if (IsPast(walk.InQuadrant(r.quadrant, mid), r))
+            high = mid;
+        else
+            low = mid + 1;
     }
-    return 0; // past the whole path: wrap round to its start
+    const size_t index = static_cast<size_t>(r.quadrant - 1) * n + low;
+    return index == walk.Size() ? 0 : index;
 }
 
 } // namespace
@@ -63,7 +81,7 @@ void DrawArc(Surface& surface, const RECT& box, POINT start, POINT end, const Pe
     const RECT r = detail::FigureBox(box, pen);
     if (r.left == r.right || r.top == r.bottom)
         return;
-    const std::vector<detail::EllipsePixel> path = detail::EllipsePath(r);
+    const detail::EllipseWalk path(r);
     // Radials are measured from the box's centre pixel, rounded down when the
     // centre falls between pixels; path pixels from their quadrant's
     // innermost pixel. Both are whole numbers, so every comparison is exact.
@@ -85,15 +103,27 @@ void DrawArc(Surface& surface, const RECT& box, POINT start, POINT end, const Pe
     // A pixel on an axis comes twice, once per quadrant, and stays twice
     // here: an arc of just those two copies is a zero-length line, a dot with
     // a wide pen, while an arc of one path pixel draws nothing at all.
-    std::vector<POINT> points;
-    size_t i = first;
-    do {
-        points.push_back(path[i].pixel);
-        i = (i + 1) % path.size();
-    } while (i != stop);
-    if (points.size() < 2)
+    const size_t size = path.Size();
+    const size_t count = stop > first ? stop - first : stop + size - first;
+    if (count < 2)
         return;
-    detail::StrokePolyline(surface, points, false, pen);
+    if (detail::IsWide(pen)) {
+        std::vector<POINT> points;
+        points.reserve(count);
+        path.ForEachPixel(first, count, [&](POINT p) { points.push_back(p); });
+        detail::StrokePolyline(surface, points, false, pen);
+        return;
+    }
+    // Neighbouring path pixels touch, so each one-pixel LineTo between them
+    // sets just its start pixel, and nothing when the two are the same.
+    bool started = false;
+    POINT current { 0, 0 };
+    path.ForEachPixel(first, count, [&](POINT next) {
+        if (started && (next.x != current.x || next.y != current.y))
+            surface.SetPixel(current.x, current.y, pen.color);
+        current = next;
+        started = true;
+    });
 }
 
 } // namespace platform::raster

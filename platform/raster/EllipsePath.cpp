@@ -9,9 +9,7 @@ namespace platform::raster::detail {
 
 namespace {
 
-struct Step {
-    int64_t x, y; // doubled distances from the centre, both >= 0
-};
+using Step = QuadrantStep;
 
 // One quadrant in doubled coordinates, so that half-pixel centres stay
 // whole: the ellipse runs through the centres of the box's outermost pixels,
@@ -60,38 +58,76 @@ std::vector<Step> Quadrant(int64_t a2, int64_t b2)
     return steps;
 }
 
-} // namespace
-
-std::vector<EllipsePixel> EllipsePath(const RECT& box)
+// Boxes of the same size share one walk. The walks of recent sizes are
+// kept per thread, up to about a million steps in all; a paint draws the
+// same few sizes of arcs again and again, and every repaint draws them anew.
+std::shared_ptr<const std::vector<Step>> CachedQuadrant(int64_t a2, int64_t b2)
 {
-    const int64_t a2 = int64_t { box.right } - box.left - 1;
-    const int64_t b2 = int64_t { box.bottom } - box.top - 1;
     // Every term of the residual is below 2^60 while both doubled axes stay
     // below 2^15 (screen-sized ellipses), so 64 bits hold it exactly and
     // pick the same steps as 128 bits, at a fraction of the cost.
     constexpr int64_t kNarrowLimit = int64_t { 1 } << 15;
     const bool narrow = a2 >= 0 && b2 >= 0 && a2 < kNarrowLimit && b2 < kNarrowLimit;
-    const std::vector<Step> quadrant = narrow ? Quadrant<int64_t>(a2, b2) : Quadrant<Int128>(a2, b2);
+    if (!narrow)
+        return std::make_shared<const std::vector<Step>>(Quadrant<Int128>(a2, b2));
+    // One slot per size class, replaced on a clash; the total is capped so
+    // that a run of huge ellipses cannot pile up memory.
+    struct Slot {
+        uint32_t key = 0;
+        std::shared_ptr<const std::vector<Step>> walk;
+    };
+    constexpr size_t kSlots = 512;
+    constexpr size_t kCacheSteps = size_t { 1 } << 20;
+    thread_local std::vector<Slot> slots(kSlots);
+    thread_local size_t cachedSteps = 0;
+    const uint32_t key = static_cast<uint32_t>(a2 << 15 | b2);
+    Slot& slot = slots[(key * 2654435761u) >> 23]; // Fibonacci hashing onto 512 slots
+    if (slot.walk && slot.key == key)
+        return slot.walk;
+    auto walk = std::make_shared<const std::vector<Step>>(Quadrant<int64_t>(a2, b2));
+    if (slot.walk)
+        cachedSteps -= slot.walk->size();
+    if (cachedSteps + walk->size() > kCacheSteps) {
+        for (Slot& other : slots)
+            other.walk.reset();
+        cachedSteps = 0;
+    }
+    cachedSteps += walk->size();
+    slot = Slot { key, walk };
+    return walk;
+}
+
+} // namespace
+
+EllipseWalk::EllipseWalk(const RECT& box)
+    : m_quadrant(CachedQuadrant(int64_t { box.right } - box.left - 1, int64_t { box.bottom } - box.top - 1))
     // Doubled centre: the pixel grid point (left + right - 1) / 2.
-    const int64_t cx2 = int64_t { box.left } + box.right - 1;
-    const int64_t cy2 = int64_t { box.top } + box.bottom - 1;
-    std::vector<EllipsePixel> path;
-    path.reserve(quadrant.size() * 4);
+    , m_cx2(int64_t { box.left } + box.right - 1)
+    , m_cy2(int64_t { box.top } + box.bottom - 1)
+{
+}
+
+EllipsePixel EllipseWalk::InQuadrant(int quadrantNo, size_t j) const
+{
+    // Quadrants 1 and 3 run along the walk, 2 and 4 against it.
+    const size_t n = m_quadrant->size();
+    const Step& s = (*m_quadrant)[quadrantNo % 2 == 1 ? j : n - 1 - j];
+    const int sx = (quadrantNo == 1 || quadrantNo == 4) ? 1 : -1;
+    const int sy = quadrantNo <= 2 ? -1 : 1;
     // cx2 +- X and cy2 +- Y are always even, so the halves are exact. The
     // local position is the doubled distance halved and rounded down: for
     // an even size the two middle pixels both sit at local 0 of their halves.
-    const auto add = [&](const Step& s, int quadrantNo, int sx, int sy) {
-        path.push_back({ { static_cast<LONG>((cx2 + sx * s.x) / 2), static_cast<LONG>((cy2 + sy * s.y) / 2) }, quadrantNo,
-            static_cast<LONG>(sx * (s.x / 2)), static_cast<LONG>(sy * (s.y / 2)) });
-    };
-    for (const Step& s : quadrant)
-        add(s, 1, 1, -1);
-    for (auto it = quadrant.rbegin(); it != quadrant.rend(); ++it)
-        add(*it, 2, -1, -1);
-    for (const Step& s : quadrant)
-        add(s, 3, -1, 1);
-    for (auto it = quadrant.rbegin(); it != quadrant.rend(); ++it)
-        add(*it, 4, 1, 1);
+    return EllipsePixel { { static_cast<LONG>((m_cx2 + sx * s.x) / 2), static_cast<LONG>((m_cy2 + sy * s.y) / 2) },
+        quadrantNo, static_cast<LONG>(sx * (s.x / 2)), static_cast<LONG>(sy * (s.y / 2)) };
+}
+
+std::vector<EllipsePixel> EllipsePath(const RECT& box)
+{
+    const EllipseWalk walk(box);
+    std::vector<EllipsePixel> path;
+    path.reserve(walk.Size());
+    for (size_t i = 0; i < walk.Size(); ++i)
+        path.push_back(walk.At(i));
     return path;
 }
 

@@ -36,16 +36,38 @@ void CosmeticLine(Surface& surface, POINT from, POINT to, COLORREF color)
         first = std::max(first, majorStart - (majorLimit - 1));
         last = std::min(last, majorStart);
     }
-    for (int64_t i = first; i <= last; ++i) {
-        // round-half-down(i * minorDelta / steps) = ceil((2 i minorDelta - steps) / (2 steps))
-        const Int128 minor = minorStart + CeilDiv(2 * Int128 { i } * minorDelta - steps, 2 * Int128 { steps });
-        if (minor < 0 || minor >= (xMajor ? surface.Height() : surface.Width()))
-            continue;
-        const int major = static_cast<int>(majorStart + majorStep * i);
-        if (xMajor)
-            surface.SetPixel(major, static_cast<int>(minor), color);
-        else
-            surface.SetPixel(static_cast<int>(minor), major, color);
+    if (first > last)
+        return;
+    // round-half-down(i * minorDelta / steps) = ceil((2 i minorDelta - steps) / (2 steps)).
+    // The quotient for the first step is worked out once; after that the
+    // remainder is carried along, as Bresenham does, and moves the quotient
+    // by at most one per step because |minorDelta| <= steps.
+    const int64_t den = 2 * steps;
+    const int64_t stride = 2 * minorDelta;
+    const Int128 num = 2 * Int128 { first } * minorDelta - steps;
+    const Int128 q0 = CeilDiv(num, den);
+    int64_t quotient = static_cast<int64_t>(q0);
+    int64_t rest = static_cast<int64_t>(q0 * den - num); // in [0, den)
+    const int64_t minorLimit = xMajor ? surface.Height() : surface.Width();
+    for (int64_t i = first;; ++i) {
+        const int64_t minor = minorStart + quotient;
+        if (minor >= 0 && minor < minorLimit) {
+            const int major = static_cast<int>(majorStart + majorStep * i);
+            if (xMajor)
+                surface.SetPixel(major, static_cast<int>(minor), color);
+            else
+                surface.SetPixel(static_cast<int>(minor), major, color);
+        }
+        if (i == last)
+            break;
+        rest -= stride;
+        if (rest < 0) {
+            ++quotient;
+            rest += den;
+        } else if (rest >= den) {
+            --quotient;
+            rest -= den;
+        }
     }
 }
 

@@ -22,7 +22,11 @@ public:
     int Height() const { return m_height; }
     // Outside the surface: 0 on read, nothing on write.
     COLORREF Pixel(int x, int y) const;
-    void SetPixel(int x, int y, COLORREF color);
+    void SetPixel(int x, int y, COLORREF color)
+    {
+        if (x >= 0 && y >= 0 && x < m_width && y < m_height)
+            m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)] = color;
+    }
     // Pixels x0 <= x < x1 of row y, clipped to the surface.
     void FillSpan(int y, int x0, int x1, COLORREF color);
     const std::vector<COLORREF>& Pixels() const { return m_pixels; }

@@ -6,6 +6,7 @@
 #include "platform/raster/Raster.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace platform::raster::detail {
@@ -82,6 +83,54 @@ struct EllipsePixel {
     // pixel: (+-col, +-row) with screen signs (y grows downwards).
     LONG localX, localY;
 };
+
+// One quadrant of the path in doubled distances from the box's centre,
+// from the x axis to the y axis; the other three are its mirror images.
+struct QuadrantStep {
+    int64_t x, y;
+};
+
+// The path round a normalised box with a positive width and height, read
+// pixel by pixel without laying it out: the quadrant walk is shared by
+// every box of the same size.
+class EllipseWalk {
+public:
+    explicit EllipseWalk(const RECT& box);
+
+    size_t Size() const { return 4 * m_quadrant->size(); }
+    size_t QuadrantSize() const { return m_quadrant->size(); }
+    EllipsePixel At(size_t index) const { return InQuadrant(static_cast<int>(index / QuadrantSize()) + 1, index % QuadrantSize()); }
+    // Pixel j of quadrant 1..4 along the path.
+    EllipsePixel InQuadrant(int quadrantNo, size_t j) const;
+    // Calls visit(pixel) for `count` path pixels from `first` on, wrapping
+    // round the end, without a division per pixel.
+    template <class Visit>
+    void ForEachPixel(size_t first, size_t count, Visit&& visit) const;
+
+private:
+    std::shared_ptr<const std::vector<QuadrantStep>> m_quadrant;
+    int64_t m_cx2, m_cy2; // doubled centre
+};
+
+template <class Visit>
+void EllipseWalk::ForEachPixel(size_t first, size_t count, Visit&& visit) const
+{
+    const std::vector<QuadrantStep>& steps = *m_quadrant;
+    const size_t n = steps.size();
+    size_t quadrant = (first / n) % 4; // 0..3 for quadrants 1..4
+    size_t j = first % n;
+    while (count > 0) {
+        const int64_t sx = (quadrant == 0 || quadrant == 3) ? 1 : -1;
+        const int64_t sy = quadrant <= 1 ? -1 : 1;
+        const bool along = quadrant % 2 == 0;
+        for (; j < n && count > 0; ++j, --count) {
+            const QuadrantStep& s = steps[along ? j : n - 1 - j];
+            visit(POINT { static_cast<LONG>((m_cx2 + sx * s.x) / 2), static_cast<LONG>((m_cy2 + sy * s.y) / 2) });
+        }
+        j = 0;
+        quadrant = (quadrant + 1) % 4;
+    }
+}
 
 // The path for a normalised box with a positive width and height.
 std::vector<EllipsePixel> EllipsePath(const RECT& box);

@@ -21,13 +21,6 @@ COLORREF Surface::Pixel(int x, int y) const
     return m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)];
 }
 
-void Surface::SetPixel(int x, int y, COLORREF color)
-{
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
-        return;
-    m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)] = color;
-}
-
 void Surface::FillSpan(int y, int x0, int x1, COLORREF color)
 {
     if (y < 0 || y >= m_height)

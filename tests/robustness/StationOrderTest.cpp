@@ -15,7 +15,8 @@ TEST(StationOrder, SortIntoStationsMatchesSortedInsertionOnRandomPoints)
     std::mt19937 random(99);
     // Window coordinates a few pixels apart with halves, so that many round
     // together (100.4 and 99.5 give 100, 100.5 gives 101), plus the values
-    // that round to INT_MIN.
+    // that round to INT_MIN; now and then a point far off, left or right
+    // of the origin, so that keys differ in every byte.
     const double wild[] = { std::numeric_limits<double>::quiet_NaN(), 1e300, -1e300 };
     std::uniform_int_distribution<int> tenths(995, 1030);
     std::uniform_int_distribution<int> tag(0, 3);
@@ -27,7 +28,14 @@ TEST(StationOrder, SortIntoStationsMatchesSortedInsertionOnRandomPoints)
             std::vector<std::unique_ptr<CMyPoint>> owned;
             dims::PointArray points;
             for (int i = 0; i < count; ++i) {
-                auto coordinate = [&] { return percent(random) < 2 ? wild[percent(random) % 3] : tenths(random) / 10.0; };
+                auto coordinate = [&] {
+                    const int pick = percent(random);
+                    if (pick < 2)
+                        return wild[percent(random) % 3];
+                    if (pick < 6)
+                        return static_cast<double>(static_cast<int>(random()) >> (random() % 31));
+                    return tenths(random) / 10.0;
+                };
                 owned.push_back(std::make_unique<CMyPoint>(coordinate(), coordinate(), 0.0, 0.0, tag(random)));
                 points.Add(percent(random) < 3 ? nullptr : owned.back().get());
             }
