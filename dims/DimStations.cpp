@@ -96,11 +96,16 @@ CMyPoint* RepresentativePoint(const PointArray& station)
     if (station.GetSize() == 1)
         return best;
     const bool oneColumn = StationKey(*station[0], Axis::X) == StationKey(*station[1], Axis::X);
+    // Every paint asks this for every station, so the best key is kept.
+    const Axis axis = oneColumn ? Axis::Y : Axis::X;
+    int bestKey = StationKey(*best, axis);
     for (INT_PTR i = 1; i < station.GetSize(); ++i) {
         CMyPoint* point = station[i];
-        if (oneColumn ? StationKey(*point, Axis::Y) < StationKey(*best, Axis::Y)
-                      : StationKey(*point, Axis::X) > StationKey(*best, Axis::X))
+        const int key = StationKey(*point, axis);
+        if (oneColumn ? key < bestKey : key > bestKey) {
             best = point;
+            bestKey = key;
+        }
     }
     return best;
 }

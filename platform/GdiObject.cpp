@@ -13,12 +13,15 @@ std::unordered_set<const GdiObject*>& LiveObjects()
     return *objects;
 }
 
-// Every drawing call looks up the same few handles (the DC's bitmap, pen
-// and brush); the last one found of each kind is remembered in front of the
-// table, so that the many short-lived pens do not push out the bitmap. A
-// slot is emptied when its object dies, so a hit is always a live object.
+// Every drawing call looks up the same few handles (the DC's bitmap, the
+// pen and brush it draws with and the ones it puts back); the last few found
+// of each kind are remembered in front of the table, so that the many
+// short-lived pens do not push out the bitmap. A slot is emptied when its
+// object dies, so a hit is always a live object.
 constexpr size_t kKinds = 5;
-const GdiObject* g_recent[kKinds] = {};
+constexpr size_t kSlotsPerKind = 4;
+const GdiObject* g_recent[kKinds * kSlotsPerKind] = {};
+size_t g_nextSlot[kKinds] = {};
 
 } // namespace
 
@@ -30,8 +33,10 @@ GdiObject::GdiObject(GdiKind kind)
 
 GdiObject::~GdiObject()
 {
-    if (g_recent[static_cast<size_t>(m_kind)] == this)
-        g_recent[static_cast<size_t>(m_kind)] = nullptr;
+    for (const GdiObject*& recent : g_recent) {
+        if (recent == this)
+            recent = nullptr;
+    }
     LiveObjects().erase(this);
     ForgetWrappers(this);
 }
@@ -47,7 +52,9 @@ GdiObject* GdiObject::FromHandle(HGDIOBJ handle)
     }
     if (!LiveObjects().count(object))
         return nullptr;
-    g_recent[static_cast<size_t>(object->m_kind)] = object;
+    const size_t kind = static_cast<size_t>(object->m_kind);
+    g_recent[kind * kSlotsPerKind + g_nextSlot[kind]] = object;
+    g_nextSlot[kind] = (g_nextSlot[kind] + 1) % kSlotsPerKind;
     return object;
 }
 

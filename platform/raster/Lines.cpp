@@ -15,6 +15,22 @@ void CosmeticLine(Surface& surface, POINT from, POINT to, COLORREF color)
     const int64_t steps = std::max(std::llabs(dx), std::llabs(dy));
     if (steps == 0)
         return; // a zero-length line draws nothing
+    // Level and upright lines, the dimension lines among them, are runs of
+    // pixels: the same pixels as the stepping below, without its arithmetic.
+    if (dy == 0) {
+        const int64_t x0 = dx > 0 ? from.x : int64_t { to.x } + 1;
+        const int64_t x1 = dx > 0 ? int64_t { to.x } : int64_t { from.x } + 1;
+        surface.FillSpan(from.y, static_cast<int>(std::clamp<int64_t>(x0, -1, surface.Width())),
+            static_cast<int>(std::clamp<int64_t>(x1, -1, surface.Width())), color);
+        return;
+    }
+    if (dx == 0) {
+        const int64_t y0 = std::max<int64_t>(dy > 0 ? from.y : int64_t { to.y } + 1, 0);
+        const int64_t y1 = std::min<int64_t>(dy > 0 ? int64_t { to.y } : int64_t { from.y } + 1, surface.Height());
+        for (int64_t y = y0; y < y1; ++y)
+            surface.SetPixel(from.x, static_cast<int>(y), color);
+        return;
+    }
     // One pixel per step along the major axis, the end point left out. On
     // the minor axis the pixel is the exact position rounded to the nearest
     // whole pixel, and a tie goes to the smaller coordinate whichever way the
@@ -44,10 +60,20 @@ void CosmeticLine(Surface& surface, POINT from, POINT to, COLORREF color)
     // by at most one per step because |minorDelta| <= steps.
     const int64_t den = 2 * steps;
     const int64_t stride = 2 * minorDelta;
-    const Int128 num = 2 * Int128 { first } * minorDelta - steps;
-    const Int128 q0 = CeilDiv(num, den);
-    int64_t quotient = static_cast<int64_t>(q0);
-    int64_t rest = static_cast<int64_t>(q0 * den - num); // in [0, den)
+    int64_t quotient = 0, rest = 0; // rest in [0, den)
+    constexpr int64_t kShort = int64_t { 1 } << 31;
+    if (first < kShort && steps < kShort) {
+        // Lines on a screen: the products fit in 64 bits, and a 128-bit
+        // division costs more than the rest of a short line.
+        const int64_t num = 2 * first * minorDelta - steps;
+        quotient = num / den + ((num % den != 0 && num > 0) ? 1 : 0); // rounded up
+        rest = quotient * den - num;
+    } else {
+        const Int128 num = 2 * Int128 { first } * minorDelta - steps;
+        const Int128 q0 = CeilDiv(num, den);
+        quotient = static_cast<int64_t>(q0);
+        rest = static_cast<int64_t>(q0 * den - num);
+    }
     const int64_t minorLimit = xMajor ? surface.Height() : surface.Width();
     for (int64_t i = first;; ++i) {
         const int64_t minor = minorStart + quotient;

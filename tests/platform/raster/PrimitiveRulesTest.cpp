@@ -93,6 +93,10 @@ TEST(PrimitiveRules, LinesMatchTheRoundingRuleNearAndFar)
             from.x = far(random); // long and flat across the surface
         if (t % 4 == 2)
             from = POINT { far(random), far(random) };
+        if (t % 6 == 3) // level, now and then from far off
+            from = POINT { t % 12 == 3 ? far(random) : from.x, to.y };
+        if (t % 6 == 5) // upright
+            from = POINT { to.x, t % 12 == 5 ? far(random) : from.y };
         raster::Surface drawn(64, 64, 0);
         raster::DrawLine(drawn, from, to, raster::PenSpec { 0, 1, kInk });
         ASSERT_EQ(drawn.Pixels(), DirectLine(64, from, to).Pixels())
