@@ -47,20 +47,50 @@ std::unordered_map<HDC, std::unique_ptr<CDC>>& TemporaryDcs()
     return *map;
 }
 
+// Every SelectObject hands back the wrapper of the object it replaces, so
+// the same few handles are looked up again and again: the last ones found
+// are remembered in front of the maps, and forgotten whenever a map entry
+// for their handle is made or goes.
+struct RecentWrapper {
+    HGDIOBJ handle = nullptr;
+    CGdiObject* wrapper = nullptr;
+};
+constexpr size_t kRecentWrappers = 8;
+RecentWrapper g_recentWrappers[kRecentWrappers];
+size_t g_nextRecentWrapper = 0;
+
+void ForgetRecentWrapper(HGDIOBJ handle)
+{
+    for (RecentWrapper& recent : g_recentWrappers) {
+        if (recent.handle == handle)
+            recent = RecentWrapper {};
+    }
+}
+
 template <class T>
 T* WrapperFor(HGDIOBJ hObject)
 {
     if (!hObject)
         return nullptr;
-    auto permanent = PermanentObjects().find(hObject);
-    if (permanent != PermanentObjects().end())
-        return static_cast<T*>(permanent->second);
-    auto& temporary = TemporaryObjects()[hObject];
-    if (!temporary) {
-        temporary = std::make_unique<T>();
-        temporary->m_hObject = hObject;
+    for (const RecentWrapper& recent : g_recentWrappers) {
+        if (recent.handle == hObject)
+            return static_cast<T*>(recent.wrapper);
     }
-    return static_cast<T*>(temporary.get());
+    CGdiObject* wrapper = nullptr;
+    auto permanent = PermanentObjects().find(hObject);
+    if (permanent != PermanentObjects().end()) {
+        wrapper = permanent->second;
+    } else {
+        auto& temporary = TemporaryObjects()[hObject];
+        if (!temporary) {
+            temporary = std::make_unique<T>();
+            temporary->m_hObject = hObject;
+        }
+        wrapper = temporary.get();
+    }
+    g_recentWrappers[g_nextRecentWrapper] = RecentWrapper { hObject, wrapper };
+    g_nextRecentWrapper = (g_nextRecentWrapper + 1) % kRecentWrappers;
+    return static_cast<T*>(wrapper);
 }
 
 // The wrapper class that matches the kind of object behind a handle.
@@ -85,6 +115,7 @@ CGdiObject* TypedWrapperFor(HGDIOBJ hObject)
 
 void platform::ForgetWrappers(HGDIOBJ handle)
 {
+    ForgetRecentWrapper(handle);
     auto temporary = TemporaryObjects().find(handle);
     if (temporary != TemporaryObjects().end()) {
         temporary->second->m_hObject = nullptr;
@@ -123,6 +154,7 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
     if (!hObject || m_hObject || !platform::GdiObject::FromHandle(hObject))
         return FALSE;
     m_hObject = hObject;
+    ForgetRecentWrapper(hObject);
     PermanentObjects()[hObject] = this;
     return TRUE;
 }
@@ -132,8 +164,10 @@ HGDIOBJ CGdiObject::Detach()
     HGDIOBJ hObject = m_hObject;
     if (hObject) {
         auto permanent = PermanentObjects().find(hObject);
-        if (permanent != PermanentObjects().end() && permanent->second == this)
+        if (permanent != PermanentObjects().end() && permanent->second == this) {
+            ForgetRecentWrapper(hObject);
             PermanentObjects().erase(permanent);
+        }
     }
     m_hObject = nullptr;
     return hObject;

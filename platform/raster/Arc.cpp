@@ -26,49 +26,46 @@ struct Radial {
     int quadrant;
 };
 
-// Whether a path pixel lies past a radial, going counter-clockwise on the
-// screen from the start of quadrant 1. Quadrants compare by number; within
-// one, by the angle of the pixel's local position. A pixel exactly on the
-// radial counts as past it in the upper quadrants 1 and 2 and as short of
-// it in 3 and 4: the oracle's arcs include such a pixel at the start and
-// leave it out at the end in the top half, and the other way round in the
-// bottom half.
-bool IsPast(const detail::EllipsePixel& p, const Radial& r)
-{
-    if (p.quadrant != r.quadrant)
-        return p.quadrant > r.quadrant;
-    // Screen y grows downwards, so counter-clockwise means a negative cross
-    // product in screen coordinates.
-    // Local positions stay below 2^16 on screen-sized ellipses, and radials
-    // from points on the screen below 2^46: then 64 bits hold the products.
-    constexpr int64_t kShortRadial = int64_t { 1 } << 46;
-    constexpr LONG kShortLocal = 1 << 16;
-    const bool small = r.x > -kShortRadial && r.x < kShortRadial && r.y > -kShortRadial && r.y < kShortRadial
-        && p.localX > -kShortLocal && p.localX < kShortLocal && p.localY > -kShortLocal && p.localY < kShortLocal;
-    const detail::Int128 cross = small ? detail::Int128 { r.x * p.localY - r.y * p.localX }
-                                       : detail::Int128 { r.x } * p.localY - detail::Int128 { r.y } * p.localX;
-    if (cross != 0)
-        return cross < 0;
-    return p.quadrant <= 2;
-}
-
-// The first path pixel past the radial, or 0 when the whole path is short
-// of it (wrap round to the start). Pixels of earlier quadrants are short of
-// it and those of later ones past it; within the radial's own quadrant the
-// cross product only falls along the path, so being past it, once true,
-// stays true and a binary search finds the change.
+// The first path pixel past the radial, going counter-clockwise on the
+// screen from the start of quadrant 1, or 0 when the whole path is short of
+// it (wrap round to the start). Pixels of earlier quadrants are short of it
+// and those of later ones past it; within the radial's own quadrant a
+// pixel is past it when its local position lies counter-clockwise of it, a
+// negative cross product with screen y growing downwards. A pixel exactly
+// on the radial counts as past it in the upper quadrants 1 and 2 and as
+// short of it in 3 and 4: the oracle's arcs include such a pixel at the
+// start and leave it out at the end in the top half, and the other way
+// round in the bottom half. Along the quadrant the cross product only
+// falls, so being past, once true, stays true and a binary search finds
+// the change.
 size_t FirstPast(const detail::EllipseWalk& walk, const Radial& r)
 {
+    const int q = r.quadrant;
+    const int64_t sx = (q == 1 || q == 4) ? 1 : -1;
+    const int64_t sy = q <= 2 ? -1 : 1;
+    const bool onCountsAsPast = q <= 2;
+    // Local positions below 2^16 (screen-sized ellipses) and radials below
+    // 2^46 (points on the screen) keep the products inside 64 bits.
+    constexpr int64_t kShortRadial = int64_t { 1 } << 46;
+    const bool small = walk.MaxLocal() < (int64_t { 1 } << 16) && r.x > -kShortRadial && r.x < kShortRadial
+        && r.y > -kShortRadial && r.y < kShortRadial;
+    const auto past = [&](size_t j) {
+        const detail::QuadrantStep& s = walk.StepInQuadrant(q, j);
+        const int64_t localX = sx * (s.x / 2), localY = sy * (s.y / 2);
+        const detail::Int128 cross = small ? detail::Int128 { r.x * localY - r.y * localX }
+                                           : detail::Int128 { r.x } * localY - detail::Int128 { r.y } * localX;
+        return cross != 0 ? cross < 0 : onCountsAsPast;
+    };
     const size_t n = walk.QuadrantSize();
     size_t low = 0, high = n;
     while (low < high) {
         const size_t mid = low + (high - low) / 2;
-        if (IsPast(walk.InQuadrant(r.quadrant, mid), r))
+        if (past(mid))
             high = mid;
         else
             low = mid + 1;
     }
-    const size_t index = static_cast<size_t>(r.quadrant - 1) * n + low;
+    const size_t index = static_cast<size_t>(q - 1) * n + low;
     return index == walk.Size() ? 0 : index;
 }
 

@@ -109,9 +109,7 @@ EllipseWalk::EllipseWalk(const RECT& box)
 
 EllipsePixel EllipseWalk::InQuadrant(int quadrantNo, size_t j) const
 {
-    // Quadrants 1 and 3 run along the walk, 2 and 4 against it.
-    const size_t n = m_quadrant->size();
-    const Step& s = (*m_quadrant)[quadrantNo % 2 == 1 ? j : n - 1 - j];
+    const Step& s = StepInQuadrant(quadrantNo, j);
     const int sx = (quadrantNo == 1 || quadrantNo == 4) ? 1 : -1;
     const int sy = quadrantNo <= 2 ? -1 : 1;
     // cx2 +- X and cy2 +- Y are always even, so the halves are exact. The

@@ -5,6 +5,7 @@
 
 #include "platform/raster/Raster.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -102,6 +103,15 @@ public:
     EllipsePixel At(size_t index) const { return InQuadrant(static_cast<int>(index / QuadrantSize()) + 1, index % QuadrantSize()); }
     // Pixel j of quadrant 1..4 along the path.
     EllipsePixel InQuadrant(int quadrantNo, size_t j) const;
+    // Its step of the quadrant walk: quadrants 1 and 3 run along the walk,
+    // 2 and 4 against it.
+    const QuadrantStep& StepInQuadrant(int quadrantNo, size_t j) const
+    {
+        const size_t n = m_quadrant->size();
+        return (*m_quadrant)[quadrantNo % 2 == 1 ? j : n - 1 - j];
+    }
+    // The largest local coordinate on the path, half the longer doubled axis.
+    int64_t MaxLocal() const { return std::max(m_quadrant->front().x, m_quadrant->back().y) / 2; }
     // Calls visit(pixel) for `count` path pixels from `first` on, wrapping
     // round the end, without a division per pixel.
     template <class Visit>
