@@ -37,6 +37,8 @@ GdiObject::~GdiObject()
         if (recent == this)
             recent = nullptr;
     }
+    if (s_lastOfKind[static_cast<size_t>(m_kind)] == this)
+        s_lastOfKind[static_cast<size_t>(m_kind)] = nullptr;
     LiveObjects().erase(this);
     ForgetWrappers(this);
 }

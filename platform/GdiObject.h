@@ -25,8 +25,17 @@ public:
     template <class T>
     static T* FromHandleAs(HGDIOBJ handle, GdiKind kind)
     {
+        // Every drawing call asks for the DC's bitmap and pen: the last
+        // object found of each kind is checked first, without a call. The
+        // destructor clears it, so a match is always alive.
+        HGDIOBJ& last = s_lastOfKind[static_cast<size_t>(kind)];
+        if (handle && handle == last)
+            return static_cast<T*>(static_cast<GdiObject*>(handle));
         GdiObject* object = FromHandle(handle);
-        return object && object->m_kind == kind ? static_cast<T*>(object) : nullptr;
+        if (!object || object->m_kind != kind)
+            return nullptr;
+        last = handle;
+        return static_cast<T*>(object);
     }
 
     // Stock objects live for the whole process and survive DeleteObject.
@@ -36,6 +45,7 @@ public:
     static int LiveCount();
 
 private:
+    static inline HGDIOBJ s_lastOfKind[5] = {};
     GdiKind m_kind;
     bool m_stock = false;
 };
