@@ -72,12 +72,13 @@ namespace {
             gtk_widget_set_name(m_status, "status");
             gtk_box_pack_start(GTK_BOX(bottom), m_status, TRUE, TRUE, 0);
             gtk_box_pack_end(GTK_BOX(bottom), MakeFileBar(), FALSE, FALSE, 0);
-            gtk_box_pack_start(GTK_BOX(box), bottom, FALSE, FALSE, 0);
+            gtk_box_pack_start(GTK_BOX(box), NoWiderThanNeeded(bottom), FALSE, FALSE, 0);
 
             platform::gtk::InstallModalDriver(GTK_WINDOW(m_window), [this](const std::wstring& caption) {
-                Status("Dialog: " + platform::gtk::ToUtf8(caption));
+                m_dialog = platform::gtk::ToUtf8(caption);
+                Status("Dialog: " + m_dialog);
             });
-            Open(path);
+            Open(path, path.empty() ? shapix_tool::ShapesDocument {} : shapix_tool::ReadShapesFile(path));
             for (GtkToolItem* item : m_toolItems) {
                 if (GPOINTER_TO_INT(g_object_get_data(G_OBJECT(item), "shapix-tool")) == static_cast<int>(tool))
                     gtk_toggle_tool_button_set_active(GTK_TOGGLE_TOOL_BUTTON(item), TRUE);
@@ -90,9 +91,10 @@ namespace {
         }
 
     private:
-        // The window is as wide as the control: a bar asks for no more
-        // width than its narrowest, and what does not fit goes behind its
-        // overflow arrow.
+        // The window is as wide as the control: a bar (or the row of the
+        // status line and the file buttons) asks for no more width than its
+        // narrowest, and what does not fit goes behind a toolbar's overflow
+        // arrow.
         static GtkWidget* NoWiderThanNeeded(GtkWidget* bar)
         {
             GtkWidget* fit = gtk_scrolled_window_new(nullptr, nullptr);
@@ -139,17 +141,18 @@ namespace {
             return bar;
         }
 
-        void Open(const std::string& path)
+        // `document` is the file at `path`, already read: one that cannot be
+        // read never gets here and leaves the open document as it was.
+        void Open(const std::string& path, const shapix_tool::ShapesDocument& document)
         {
             m_host.reset();
             m_host = std::make_unique<ControlHost>(m_size);
             m_changes = m_doubleClicks = 0;
             m_prompts = platform::ProcessPrompts().size();
             if (!path.empty())
-                m_host->AddOutlines(shapix_tool::ReadShapesFile(path), false);
+                m_host->AddOutlines(document, false);
             m_path = path;
-            gtk_window_set_title(GTK_WINDOW(m_window),
-                ("shapix-edit — " + (path.empty() ? std::string("(untitled)") : path)).c_str());
+            ShowTitle();
             if (m_firstTool)
                 gtk_toggle_tool_button_set_active(GTK_TOGGLE_TOOL_BUTTON(m_firstTool), TRUE);
             m_host->SelectTool(CShapixCtrl::toolSelect);
@@ -169,7 +172,15 @@ namespace {
             }
             std::fclose(file);
             m_path = path;
+            ShowTitle();
             Status("Saved " + path);
+        }
+
+        // The title names the file that Save writes to.
+        void ShowTitle()
+        {
+            gtk_window_set_title(GTK_WINDOW(m_window),
+                ("shapix-edit — " + (m_path.empty() ? std::string("(untitled)") : m_path)).c_str());
         }
 
         void Status(const std::string& text)
@@ -183,6 +194,12 @@ namespace {
         {
             platform::PumpMessages();
             Redraw();
+            FollowTool();
+            // A modal dialog has ended by the time its message returns.
+            if (!m_dialog.empty()) {
+                Status("Dialog closed: " + m_dialog);
+                m_dialog.clear();
+            }
             if (GdkWindow* window = gtk_widget_get_window(m_area))
                 gdk_window_set_cursor(window, platform::gtk::CursorFor(GetCursor(), gtk_widget_get_display(m_area)));
             if (m_host->ChangeNotices() != m_changes) {
@@ -200,6 +217,21 @@ namespace {
                 ++m_prompts;
                 gtk_dialog_run(GTK_DIALOG(box));
                 gtk_widget_destroy(box);
+            }
+        }
+
+        // The control changes its tool by itself (a right click in a side
+        // tool returns to select): the toolbar shows the tool it has.
+        void FollowTool()
+        {
+            CDrawObjAry* document = m_host->Control().GetPtrData();
+            if (!document)
+                return;
+            for (GtkToolItem* item : m_toolItems) {
+                const int tool = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(item), "shapix-tool"));
+                if (document->GetTool(tool) == document->GetCurTool()
+                    && !gtk_toggle_tool_button_get_active(GTK_TOGGLE_TOOL_BUTTON(item)))
+                    gtk_toggle_tool_button_set_active(GTK_TOGGLE_TOOL_BUTTON(item), TRUE);
             }
         }
 
@@ -328,6 +360,14 @@ namespace {
             GtkWidget* chooser = gtk_file_chooser_dialog_new(title, GTK_WINDOW(m_window), action, "_Cancel",
                 GTK_RESPONSE_CANCEL, action == GTK_FILE_CHOOSER_ACTION_SAVE ? "_Save" : "_Open",
                 GTK_RESPONSE_ACCEPT, nullptr);
+            // Start beside the open file; saving over another one asks first.
+            if (!m_path.empty()) {
+                gchar* current = g_canonicalize_filename(m_path.c_str(), nullptr);
+                gtk_file_chooser_set_filename(GTK_FILE_CHOOSER(chooser), current);
+                g_free(current);
+            }
+            if (action == GTK_FILE_CHOOSER_ACTION_SAVE)
+                gtk_file_chooser_set_do_overwrite_confirmation(GTK_FILE_CHOOSER(chooser), TRUE);
             std::string chosen;
             if (gtk_dialog_run(GTK_DIALOG(chooser)) == GTK_RESPONSE_ACCEPT) {
                 gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(chooser));
@@ -343,10 +383,17 @@ namespace {
             const std::string path = self->ChooseFile(GTK_FILE_CHOOSER_ACTION_OPEN, "Open shapes file");
             if (path.empty())
                 return;
+            shapix_tool::ShapesDocument document;
             try {
-                self->Open(path);
+                document = shapix_tool::ReadShapesFile(path);
             } catch (const std::exception& error) {
-                self->Open(std::string());
+                self->Status(std::string("Cannot open: ") + error.what());
+                return;
+            }
+            try {
+                self->Open(path, document);
+            } catch (const std::exception& error) {
+                self->Open(std::string(), {});
                 self->Status(std::string("Cannot open: ") + error.what());
             }
         }
@@ -380,6 +427,7 @@ namespace {
         size_t m_prompts = 0;
         std::unique_ptr<platform::gtk::ClickSequence> m_clicks;
         bool m_reported = false;
+        std::string m_dialog; // the caption of the dialog shown during the current message
     };
 
 } // namespace
