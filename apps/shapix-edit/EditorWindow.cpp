@@ -46,6 +46,7 @@ namespace {
         {
             m_window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
             gtk_window_set_resizable(GTK_WINDOW(m_window), FALSE);
+            g_signal_connect(m_window, "delete-event", G_CALLBACK(OnDelete), this);
             g_signal_connect(m_window, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
             GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
             gtk_container_add(GTK_CONTAINER(m_window), box);
@@ -152,35 +153,111 @@ namespace {
             if (!path.empty())
                 m_host->AddOutlines(document, false);
             m_path = path;
-            ShowTitle();
+            m_comment = document.comment;
             if (m_firstTool)
                 gtk_toggle_tool_button_set_active(GTK_TOGGLE_TOOL_BUTTON(m_firstTool), TRUE);
             m_host->SelectTool(CShapixCtrl::toolSelect);
+            // Not the file's text: reading the control applies the dimension
+            // chains, so a file whose model disagrees with them would count
+            // as changed before any edit.
+            m_savedForm = SavedForm();
+            m_modified = false;
+            ShowTitle();
             Status(path.empty() ? "No file" : "Opened " + path);
             Redraw();
         }
 
-        void Save(const std::string& path)
+        // What Save writes: the outlines as the host reads them back, with
+        // what the file held beside them.
+        std::string SavedForm()
         {
-            const std::string text = shapix_tool::FormatShapes(m_host->ReadAll());
-            FILE* file = std::fopen(path.c_str(), "wb");
-            if (!file || std::fwrite(text.data(), 1, text.size(), file) != text.size()) {
-                if (file)
-                    std::fclose(file);
-                Status("Cannot write " + path);
-                return;
-            }
-            std::fclose(file);
-            m_path = path;
-            ShowTitle();
-            Status("Saved " + path);
+            shapix_tool::ShapesDocument document = m_host->ReadAll();
+            document.comment = m_comment;
+            return shapix_tool::FormatShapes(document);
         }
 
-        // The title names the file that Save writes to.
+        bool Save(const std::string& path)
+        {
+            std::string text;
+            try {
+                text = SavedForm();
+            } catch (const std::exception& error) {
+                Status(std::string("Cannot save: ") + error.what());
+                return false;
+            }
+            FILE* file = std::fopen(path.c_str(), "wb");
+            // fclose flushes: a full disk may only show there.
+            const bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+            if (!file || std::fclose(file) != 0 || !written) {
+                Status("Cannot write " + path);
+                return false;
+            }
+            m_path = path;
+            m_savedForm = text;
+            m_modified = false;
+            ShowTitle();
+            Status("Saved " + path);
+            return true;
+        }
+
+        // Save, or Save as when no file was opened; false when nothing was
+        // written (the chooser cancelled or the write failed).
+        bool SaveSomewhere()
+        {
+            if (!m_path.empty())
+                return Save(m_path);
+            const std::string path = ChooseFile(GTK_FILE_CHOOSER_ACTION_SAVE, "Save shapes file");
+            return !path.empty() && Save(path);
+        }
+
+        // Compared rather than guessed from the messages: a drag that ends
+        // where it began, or a dialog closed with OK on the same values,
+        // changes nothing.
+        void NoteChanges()
+        {
+            bool modified = true;
+            try {
+                modified = SavedForm() != m_savedForm;
+            } catch (const std::exception&) {
+                // Unreadable now means Save would fail: not safe to drop.
+            }
+            if (modified != m_modified) {
+                m_modified = modified;
+                ShowTitle();
+            }
+        }
+
+        // True when the document may be replaced or the window closed:
+        // nothing is unsaved, or the person saved it or chose to drop it.
+        bool MayDropDocument(const char* doing)
+        {
+            NoteChanges();
+            if (!m_modified)
+                return true;
+            const std::string name = m_path.empty() ? std::string("the untitled document") : m_path;
+            GtkWidget* box = gtk_message_dialog_new(GTK_WINDOW(m_window), GTK_DIALOG_MODAL, GTK_MESSAGE_QUESTION,
+                GTK_BUTTONS_NONE, "Save the changes to %s before %s?", name.c_str(), doing);
+            gtk_message_dialog_format_secondary_text(
+                GTK_MESSAGE_DIALOG(box), "Your changes will be lost if you do not save them.");
+            gtk_window_set_title(GTK_WINDOW(box), "Unsaved changes");
+            gtk_dialog_add_buttons(GTK_DIALOG(box), "_Discard", GTK_RESPONSE_REJECT, "_Cancel", GTK_RESPONSE_CANCEL,
+                "_Save", GTK_RESPONSE_ACCEPT, nullptr);
+            gtk_dialog_set_default_response(GTK_DIALOG(box), GTK_RESPONSE_ACCEPT);
+            const gint response = gtk_dialog_run(GTK_DIALOG(box));
+            gtk_widget_destroy(box);
+            if (response == GTK_RESPONSE_REJECT)
+                return true;
+            return response == GTK_RESPONSE_ACCEPT && SaveSomewhere();
+        }
+
+        // The title names the file that Save writes to, marked while it
+        // holds less than the window shows.
         void ShowTitle()
         {
             gtk_window_set_title(GTK_WINDOW(m_window),
-                ("shapix-edit — " + (m_path.empty() ? std::string("(untitled)") : m_path)).c_str());
+                ("shapix-edit — " + std::string(m_modified ? "*" : "")
+                    + (m_path.empty() ? std::string("(untitled)") : m_path))
+                    .c_str());
         }
 
         void Status(const std::string& text)
@@ -205,6 +282,7 @@ namespace {
             if (m_host->ChangeNotices() != m_changes) {
                 m_changes = m_host->ChangeNotices();
                 Status("Change notification #" + std::to_string(m_changes));
+                NoteChanges();
             }
             if (m_host->DoubleClickNotices() != m_doubleClicks) {
                 m_doubleClicks = m_host->DoubleClickNotices();
@@ -251,6 +329,11 @@ namespace {
                 WarpTo(x, y);
             m_host->Send(message, flags, x, y);
             AfterMessage();
+            // Edits end with a release, a double click or a right click (a
+            // dialog opened by a press has its answer by now); moves are
+            // too many to read the whole document after each.
+            if (message != WM_MOUSEMOVE)
+                NoteChanges();
         }
 
         // A confined drag pulls the real pointer back, as far as the
@@ -321,11 +404,23 @@ namespace {
             return TRUE;
         }
 
-        // Called on the first draw, when the control is on the screen.
-        static void ReportOrigin(GtkWidget* area)
+        // Called on the first draw, when the control is on the screen: where
+        // the tool buttons that fit are (their centres), then the control.
+        void ReportOrigin(GtkWidget* area)
         {
             int x = 0;
             int y = 0;
+            gdk_window_get_origin(gtk_widget_get_window(m_window), &x, &y);
+            for (GtkToolItem* item : m_toolItems) {
+                GtkWidget* button = GTK_WIDGET(item);
+                int bx = 0;
+                int by = 0;
+                if (gtk_widget_get_mapped(button)
+                    && gtk_widget_translate_coordinates(button, m_window, gtk_widget_get_allocated_width(button) / 2,
+                        gtk_widget_get_allocated_height(button) / 2, &bx, &by))
+                    std::printf("button %s at %d,%d\n", gtk_tool_button_get_label(GTK_TOOL_BUTTON(item)), x + bx,
+                        y + by);
+            }
             gdk_window_get_origin(gtk_widget_get_window(area), &x, &y);
             std::printf("control at %d,%d\n", x, y);
             std::fflush(stdout);
@@ -335,7 +430,7 @@ namespace {
         {
             if (!self->m_reported) {
                 self->m_reported = true;
-                ReportOrigin(area);
+                self->ReportOrigin(area);
             }
             if (self->m_pixbuf) {
                 gdk_cairo_set_source_pixbuf(cr, self->m_pixbuf, 0, 0);
@@ -350,6 +445,13 @@ namespace {
                 return;
             const auto tool = static_cast<CShapixCtrl::ToolType>(
                 GPOINTER_TO_INT(g_object_get_data(G_OBJECT(item), "shapix-tool")));
+            // The side tools stay on the page that is showing, but only the
+            // Select page's outlines can be hit: on another page they would
+            // do nothing at all.
+            CDrawObjAry* document = self->m_host->Control().GetPtrData();
+            if (tool >= CShapixCtrl::toolAddSide && document
+                && document->GetCurPage() != CShapixCtrl::toolSelect)
+                self->m_host->SelectTool(CShapixCtrl::toolSelect);
             self->m_host->SelectTool(tool);
             self->Status(std::string("Tool: ") + gtk_tool_button_get_label(GTK_TOOL_BUTTON(item)));
             self->AfterMessage();
@@ -378,8 +480,15 @@ namespace {
             return chosen;
         }
 
+        static gboolean OnDelete(GtkWidget*, GdkEvent*, Editor* self)
+        {
+            return self->MayDropDocument("closing") ? FALSE : TRUE;
+        }
+
         static void OnOpen(GtkToolButton*, Editor* self)
         {
+            if (!self->MayDropDocument("opening another file"))
+                return;
             const std::string path = self->ChooseFile(GTK_FILE_CHOOSER_ACTION_OPEN, "Open shapes file");
             if (path.empty())
                 return;
@@ -398,13 +507,7 @@ namespace {
             }
         }
 
-        static void OnSave(GtkToolButton* button, Editor* self)
-        {
-            if (self->m_path.empty())
-                OnSaveAs(button, self);
-            else
-                self->Save(self->m_path);
-        }
+        static void OnSave(GtkToolButton*, Editor* self) { self->SaveSomewhere(); }
 
         static void OnSaveAs(GtkToolButton*, Editor* self)
         {
@@ -416,6 +519,9 @@ namespace {
         shapix_tool::ClientSize m_size;
         std::unique_ptr<ControlHost> m_host;
         std::string m_path;
+        std::string m_comment; // the opened file's, for Save
+        std::string m_savedForm; // what the file holds, as SavedForm writes it
+        bool m_modified = false;
         GtkWidget* m_window = nullptr;
         GtkWidget* m_area = nullptr;
         GtkWidget* m_status = nullptr;

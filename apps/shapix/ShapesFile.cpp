@@ -278,6 +278,8 @@ ShapesDocument ParseShapes(const std::string& text, const std::string& source)
             where.Fail("field \"units\": expected a string, got " + Describe(root["units"]));
         document.units = root["units"].get<std::string>();
     }
+    if (root.contains("comment"))
+        document.comment = root["comment"].dump();
     if (!root.contains("outlines") || !root["outlines"].is_array())
         where.Fail("expected a list \"outlines\"");
     const json& outlines = root["outlines"];
@@ -310,6 +312,9 @@ std::string FormatShapes(const ShapesDocument& document)
     std::string out = "{\n";
     if (!document.units.empty())
         out += "  \"units\": " + json(document.units).dump() + ",\n";
+    // Parsed again so that text a caller put there cannot break the file.
+    if (!document.comment.empty())
+        out += "  \"comment\": " + json::parse(document.comment).dump() + ",\n";
     out += "  \"outlines\": [\n";
     for (std::size_t i = 0; i < document.outlines.size(); ++i) {
         const Outline& outline = document.outlines[i];

@@ -4,6 +4,7 @@
 // way out), so the tool exercises exactly the format a host uses.
 //
 //   { "units": "mm",
+//     "comment": "...",                                     any value, kept on save
 //     "outlines": [ { "id": 1, "name": "Plate",
 //                     "points": [[70, 70], [570, 70], ...],   window pixels
 //                     "model": [[0, 0], [1000, 0], ...],      host units
@@ -42,6 +43,9 @@ struct Outline {
 
 struct ShapesDocument {
     std::string units; // informative only, kept on save
+    // The top-level "comment" as JSON text: the reader takes any value
+    // there, and a save hands it back as it came. Empty: none.
+    std::string comment;
     std::vector<Outline> outlines;
 
     const Outline* Find(long id) const;

@@ -15,7 +15,7 @@ namespace {
 // triangle's model is its window drawing at 2 mm/px from the origin, so the
 // dimension chains that loading applies leave it as it is.
 const char* const kTriangleAndSquare = R"({
-  "units": "mm",
+  "units": "mm", "comment": "2 mm/px, \"三角\" first",
   "outlines": [
     { "id": 4, "name": "三角", "points": [[100, 100], [300, 100], [200, 250.5]],
       "model": [[0, 0], [400, 0], [200, 301.25]], "bulges": [0, -0.25, 0.41421],
@@ -62,6 +62,7 @@ TEST(ShapesFile, EveryFieldSurvivesTheTripThroughTheControl)
     EXPECT_EQ(square.ref, (std::array<double, 2> { 225, 200 }));
 
     SCOPED_TRACE("written and read again");
+    out.comment = in.comment; // the control holds outlines only: the host keeps the rest
     const ShapesDocument again = ParseShapes(FormatShapes(out), "again.json");
     ASSERT_EQ(again.outlines.size(), 2u);
     EXPECT_EQ(again.outlines[0].points, triangle.points);
@@ -69,6 +70,7 @@ TEST(ShapesFile, EveryFieldSurvivesTheTripThroughTheControl)
     EXPECT_EQ(again.outlines[0].sideTypeNames, triangle.sideTypeNames);
     EXPECT_EQ(again.outlines[1].ref, square.ref);
     EXPECT_TRUE(again.outlines[1].refSet);
+    EXPECT_EQ(again.comment, R"("2 mm/px, \"三角\" first")");
 }
 
 TEST(ShapesFile, BadFilesNameTheFileTheOutlineAndTheField)

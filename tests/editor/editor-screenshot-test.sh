@@ -90,12 +90,23 @@ cursor_is() {
 # One line on what the pointer looks like (for the system cursors).
 cursor_shown() { "$PROBE" --show; }
 
+# Waits up to 5 s for a window captioned $1; its id goes to $WORK/found.
+window_comes() {
+    : >"$WORK/found"
+    xdotool search --sync --onlyvisible --name "$1" >"$WORK/found" 2>/dev/null &
+    local search=$!
+    for _ in $(seq 50); do kill -0 $search 2>/dev/null || break; sleep 0.1; done
+    kill $search 2>/dev/null
+    [ -s "$WORK/found" ]
+}
+
 # 1. A drag with the select tool moves the vertex under the pointer: the
 # plate's vertex at (570, 330), the lower end of its straight right side,
 # goes to (600, 358), so the side leans from (570, 110) to there.
 start_editor "$SAMPLES/plate.json"
 # The window is no wider than the control (640 by default).
 eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^shapix-edit ' | head -1)")"
+EDITOR_WINDOW=${WINDOW:-}
 [ "${WIDTH:-0}" = 640 ] || fail "the editor's window is ${WIDTH:-?} pixels wide, not the control's 640"
 hover 20 20; sleep 0.3
 ARROW=$(cursor_shown)
@@ -105,6 +116,8 @@ outline_near 585 234 && fail "something green is already drawn where the moved s
 # Select first; wait out the double-click time so the press that starts
 # the drag is not taken for a double click.
 aim 570 330; xdotool click 1; sleep 1
+# Only a change marks the title: selecting is none.
+[[ "$(xdotool getwindowname "$EDITOR_WINDOW")" != *"*"* ]] || fail "the title is marked before any change: $(xdotool getwindowname "$EDITOR_WINDOW")"
 aim 570 330; xdotool mousedown 1; sleep 0.2
 for step in 1 2 3 4 5 6; do aim $((570 + 5 * step)) $((330 + 5 * step - step / 3)); sleep 0.05; done
 aim 600 358; sleep 0.3
@@ -119,6 +132,7 @@ case "$DRAGGING" in *" name "*) [[ "$DRAGGING" == *" name crosshair" ]] || fail 
 import -window root "$WORK/after-drag.png"
 outline_near 585 234 || fail "after the drag the right side does not pass near (585, 234)"
 is_outline 570 300 && fail "after the drag the right side is still drawn straight down at x=570"
+[[ "$(xdotool getwindowname "$EDITOR_WINDOW")" == *"*"* ]] || fail "after the drag the title has no unsaved-changes mark: $(xdotool getwindowname "$EDITOR_WINDOW")"
 echo "ok: a drag moved a vertex on screen; pointer before: $ARROW; while dragging: $DRAGGING"
 stop_editor
 
@@ -137,18 +151,30 @@ start_editor --tool edit "$SAMPLES/plate.json"
 hover 320 70; cursor_is 1006 "the edit-side tool over a side"
 echo "ok: the edit-side tool shows cursor 1006 ($(cat "$WORK/cursor.txt"))"
 xdotool click 1
-xdotool search --sync --onlyvisible --name "当前边属性编辑" >"$WORK/dialog" 2>/dev/null &
-SEARCH=$!
-for _ in $(seq 50); do kill -0 $SEARCH 2>/dev/null || break; sleep 0.1; done
-kill $SEARCH 2>/dev/null
-[ -s "$WORK/dialog" ] || fail "no window captioned 当前边属性编辑 after clicking a side with the edit-side tool"
-DIALOG=$(head -1 "$WORK/dialog")
+window_comes "当前边属性编辑" || fail "no window captioned 当前边属性编辑 after clicking a side with the edit-side tool"
+DIALOG=$(head -1 "$WORK/found")
 import -window root "$WORK/dialog.png"
 # Esc is the dialog's Cancel: the library ends the dialog and GTK's window goes.
 xdotool windowfocus --sync "$DIALOG" 2>/dev/null; xdotool key Escape; sleep 0.5
 xdotool search --onlyvisible --name "当前边属性编辑" >/dev/null 2>&1 && fail "Esc did not close the side dialog"
 kill -0 $EDITOR_PID 2>/dev/null || fail "the editor died when its dialog closed"
 echo "ok: the edit-side dialog opened with its caption and Esc closed it"
+# A right click leaves the side tool for Select. The toolbar must follow:
+# were "Edit side" still pressed, pressing it again would change nothing
+# and the side would no longer open the dialog.
+hover 30 440; xdotool click 3; sleep 0.3
+hover 320 70; sleep 0.3
+AFTER_RIGHT=$(cursor_shown)
+case "$AFTER_RIGHT" in *library*) fail "after a right click the edit-side tool is still on: $AFTER_RIGHT" ;; esac
+BUTTON=$(sed -n 's/^button Edit side at \([0-9-]*\),\([0-9-]*\)$/\1 \2/p' "$WORK/editor.out")
+[ -n "$BUTTON" ] || fail "the editor did not say where its Edit side button is"
+read -r BUTTON_X BUTTON_Y <<<"$BUTTON"
+xdotool mousemove "$BUTTON_X" "$BUTTON_Y" click 1; sleep 0.3
+hover 320 70; cursor_is 1006 "the edit-side tool picked again after a right click"
+xdotool click 1
+window_comes "当前边属性编辑" || fail "Edit side picked again after a right click: clicking the side opens no dialog"
+xdotool windowfocus --sync "$(head -1 "$WORK/found")" 2>/dev/null; xdotool key Escape; sleep 0.5
+echo "ok: a right click returned to Select and Edit side, picked again, reopened the dialog"
 stop_editor
 
 # 3. Dimensions page: clicking a dimension value opens "输入尺寸"; typing a
@@ -157,11 +183,7 @@ start_editor --tool dim "$SAMPLES/plate.json"
 hover 425 454; cursor_is 129 "the dimensions page over a value"
 echo "ok: a dimension value shows cursor 129 ($(cat "$WORK/cursor.txt"))"
 xdotool click 1
-xdotool search --sync --onlyvisible --name "输入尺寸" >"$WORK/dim" 2>/dev/null &
-SEARCH=$!
-for _ in $(seq 50); do kill -0 $SEARCH 2>/dev/null || break; sleep 0.1; done
-kill $SEARCH 2>/dev/null
-[ -s "$WORK/dim" ] || fail "no window captioned 输入尺寸 after clicking a dimension value"
+window_comes "输入尺寸" || fail "no window captioned 输入尺寸 after clicking a dimension value"
 echo "ok: the dimension dialog opened with its caption"
 stop_editor
 exit 0
