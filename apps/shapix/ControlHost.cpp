@@ -138,6 +138,9 @@ void ControlHost::AddOutlines(const ShapesDocument& document, bool fit)
     }
     if (m_units.empty())
         m_units = document.units;
+    // Like the units, the first file's comment travels on to what is saved.
+    if (m_comment.empty())
+        m_comment = document.comment;
     m_control->CreateDimText();
     m_control->InvalidateCtrl();
 }
@@ -154,6 +157,7 @@ ShapesDocument ControlHost::ReadAll()
 {
     ShapesDocument document;
     document.units = m_units;
+    document.comment = m_comment;
     for (long id : m_ids)
         document.outlines.push_back(Read(id));
     return document;

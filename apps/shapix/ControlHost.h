@@ -85,6 +85,7 @@ private:
     ObservedControl* m_control;
     std::vector<long> m_ids;
     std::string m_units;
+    std::string m_comment; // JSON text, as ShapesDocument keeps it
 };
 
 } // namespace shapix_tool

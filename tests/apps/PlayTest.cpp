@@ -64,6 +64,7 @@ TEST(Play, TheBundledDemoEditsThePlateWithEveryTool)
         EXPECT_TRUE(std::filesystem::is_regular_file(folder / "demo" / file)) << file;
     const auto edited = shapix_tool::ReadShapesFile(folder / "demo" / "plate-edited.json");
     EXPECT_EQ(edited.outlines.at(0).VertexCount(), 12) << "four slot vertices added";
+    EXPECT_EQ(edited.comment, shapix_tool::ReadShapesFile(kSamples / "plate.json").comment) << "the comment travels on";
 
     SCOPED_TRACE("the file in samples/ is the bundled one");
     const ToolResult fromFile
