@@ -135,6 +135,7 @@ void ControlHost::AddOutlines(const ShapesDocument& document, bool fit)
             record.AdjustToWnd(m_control);
         m_control->AddDrawObj(record);
         m_ids.push_back(outline.id);
+        m_outlineComments[outline.id] = outline.comment;
     }
     if (m_units.empty())
         m_units = document.units;
@@ -158,8 +159,10 @@ ShapesDocument ControlHost::ReadAll()
     ShapesDocument document;
     document.units = m_units;
     document.comment = m_comment;
-    for (long id : m_ids)
+    for (long id : m_ids) {
         document.outlines.push_back(Read(id));
+        document.outlines.back().comment = m_outlineComments[id];
+    }
     return document;
 }
 

@@ -8,6 +8,7 @@
 
 #include "Shapix.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,7 @@ private:
     std::vector<long> m_ids;
     std::string m_units;
     std::string m_comment; // JSON text, as ShapesDocument keeps it
+    std::map<long, std::string> m_outlineComments; // by id, JSON text
 };
 
 } // namespace shapix_tool

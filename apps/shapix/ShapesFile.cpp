@@ -129,6 +129,8 @@ namespace {
                 where.FailField("name", "expected a string, got " + Describe(node["name"]));
             outline.name = node["name"].get<std::string>();
         }
+        if (node.contains("comment"))
+            outline.comment = node["comment"].dump();
 
         if (!node.contains("points"))
             where.FailField("points", "missing");
@@ -318,7 +320,7 @@ std::string FormatShapes(const ShapesDocument& document)
     out += "  \"outlines\": [\n";
     for (std::size_t i = 0; i < document.outlines.size(); ++i) {
         const Outline& outline = document.outlines[i];
-        const std::vector<std::pair<std::string, json>> fields {
+        std::vector<std::pair<std::string, json>> fields {
             { "id", outline.id },
             { "name", outline.name },
             { "points", PairList(outline.points) },
@@ -330,6 +332,8 @@ std::string FormatShapes(const ShapesDocument& document)
             { "modelRef", Flatten({ outline.modelRef[0], outline.modelRef[1] }) },
             { "refSet", outline.refSet },
         };
+        if (!outline.comment.empty())
+            fields.emplace_back("comment", json::parse(outline.comment));
         out += "    {\n";
         for (std::size_t f = 0; f < fields.size(); ++f) {
             if (fields[f].first == "model" && outline.model.empty())

@@ -12,7 +12,8 @@
 //                     "sideTypes": [0, 1, ...],               one per side
 //                     "sideTypeNames": ["直边", "圆角"],
 //                     "ref": [320, 220], "modelRef": [500, 300],
-//                     "refSet": true } ] }
+//                     "refSet": true,
+//                     "comment": "..." } ] }                any value, kept on save
 #pragma once
 
 #include "Shapix.h"
@@ -37,6 +38,9 @@ struct Outline {
     // False: the control places the reference point itself (the centre of
     // the vertices' box).
     bool refSet = false;
+    // The outline's "comment" as JSON text, kept on save like the file's;
+    // the control does not hold it, so hosts carry it over by id.
+    std::string comment;
 
     int VertexCount() const { return static_cast<int>(points.size() / 2); }
 };

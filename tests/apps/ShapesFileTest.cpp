@@ -20,7 +20,7 @@ const char* const kTriangleAndSquare = R"({
     { "id": 4, "name": "三角", "points": [[100, 100], [300, 100], [200, 250.5]],
       "model": [[0, 0], [400, 0], [200, 301.25]], "bulges": [0, -0.25, 0.41421],
       "sideTypes": [2, 0, -1], "sideTypeNames": ["直边", "", "圆角"],
-      "ref": [200, 150], "modelRef": [200, 100] },
+      "ref": [200, 150], "modelRef": [200, 100], "comment": { "drawn": 2026 } },
     { "id": -9, "points": [[350, 300], [450, 300], [450, 400], [350, 400]], "refSet": false }
   ]
 })";
@@ -62,7 +62,9 @@ TEST(ShapesFile, EveryFieldSurvivesTheTripThroughTheControl)
     EXPECT_EQ(square.ref, (std::array<double, 2> { 225, 200 }));
 
     SCOPED_TRACE("written and read again");
-    out.comment = in.comment; // the control holds outlines only: the host keeps the rest
+    // The control holds outlines only: the host keeps the comments.
+    EXPECT_EQ(out.comment, in.comment);
+    EXPECT_EQ(triangle.comment, R"({"drawn":2026})");
     const ShapesDocument again = ParseShapes(FormatShapes(out), "again.json");
     ASSERT_EQ(again.outlines.size(), 2u);
     EXPECT_EQ(again.outlines[0].points, triangle.points);
@@ -71,6 +73,8 @@ TEST(ShapesFile, EveryFieldSurvivesTheTripThroughTheControl)
     EXPECT_EQ(again.outlines[1].ref, square.ref);
     EXPECT_TRUE(again.outlines[1].refSet);
     EXPECT_EQ(again.comment, R"("2 mm/px, \"三角\" first")");
+    EXPECT_EQ(again.outlines[0].comment, triangle.comment);
+    EXPECT_EQ(again.outlines[1].comment, "");
 }
 
 TEST(ShapesFile, BadFilesNameTheFileTheOutlineAndTheField)
