@@ -77,6 +77,10 @@ protected:
     CDrawObjAry* m_pDoc;
 
 private:
+    // CWnd's own Create overloads stay out of reach, as the control's Create
+    // hides them; named here only so that compilers do not warn of it.
+    using CWnd::Create;
+
     // Paints the document double buffered into the DC of a window.
     void PaintInto(CDC& target, const CRect& client);
 };
