@@ -240,14 +240,7 @@ bool CDrawObjAry::RemovePlainObjs(CObArray& objs)
         index.erase(found); // listed twice: only the first removal finds it
     }
     for (const INT_PTR slot : slots) {
-        CDrawObj* obj = m_objs[slot];
-        if (m_pSelObj == obj)
-            m_pSelObj = nullptr;
-        if (m_pSnapObjX == obj || m_pSnapObjY == obj)
-            ClearSnap();
-        if (CDrawTool::s_pSideObj == obj)
-            CDrawTool::s_pSideObj = nullptr;
-        delete obj;
+        DeleteObj(m_objs[slot]);
         m_objs[slot] = nullptr;
     }
     INT_PTR kept = 0;
@@ -257,6 +250,18 @@ bool CDrawObjAry::RemovePlainObjs(CObArray& objs)
     }
     m_objs.SetSize(kept);
     return true;
+}
+
+void CDrawObjAry::DeleteObj(CDrawObj* obj)
+{
+    // Nothing may keep pointing at an object that is gone.
+    if (m_pSelObj == obj)
+        m_pSelObj = nullptr;
+    if (m_pSnapObjX == obj || m_pSnapObjY == obj)
+        ClearSnap();
+    if (CDrawTool::s_pSideObj == obj)
+        CDrawTool::s_pSideObj = nullptr;
+    delete obj;
 }
 
 void CDrawObjAry::RemoveObjs(CObArray* objs)
@@ -276,14 +281,7 @@ void CDrawObjAry::RemoveObjs(CObArray* objs)
                 m_pRelMng->ForgetPoint(points[k]);
         }
         const int index = FindObj(obj);
-        // Nothing may keep pointing at an object that is gone.
-        if (m_pSelObj == obj)
-            m_pSelObj = nullptr;
-        if (m_pSnapObjX == obj || m_pSnapObjY == obj)
-            ClearSnap();
-        if (CDrawTool::s_pSideObj == obj)
-            CDrawTool::s_pSideObj = nullptr;
-        delete obj;
+        DeleteObj(obj);
         m_objs.RemoveAt(index);
     }
 }

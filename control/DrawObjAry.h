@@ -90,6 +90,9 @@ private:
     // RemoveObjs for objects without dimension points; false, having done
     // nothing, when some object has them.
     bool RemovePlainObjs(CObArray& objs);
+    // Deletes an object after clearing the selection, snap and side-tool
+    // pointers that name it.
+    void DeleteObj(CDrawObj* obj);
     // GetSnapObj for any object, which MakeSelDims needs.
     bool FindSnapPartners(CDrawObj* moving, CMyPoint** ptX, CMyPoint** ptY, CDrawObj** objX, CDrawObj** objY,
         CWnd* pWnd);
