@@ -2,46 +2,13 @@
 
 #include "AfxException.h"
 #include "AfxRuntime.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cstdarg>
 #include <cwctype>
 
 namespace {
-
-std::wstring WidenUtf8(LPCSTR psz)
-{
-    std::wstring out;
-    if (!psz)
-        return out;
-    const auto* p = reinterpret_cast<const unsigned char*>(psz);
-    while (*p) {
-        unsigned cp = *p;
-        int extra = 0;
-        if (cp >= 0xF0 && cp < 0xF8) {
-            cp &= 0x07;
-            extra = 3;
-        } else if (cp >= 0xE0) {
-            cp &= 0x0F;
-            extra = 2;
-        } else if (cp >= 0xC0) {
-            cp &= 0x1F;
-            extra = 1;
-        } else if (cp >= 0x80) {
-            cp = 0xFFFD; // a stray continuation byte
-        }
-        ++p;
-        for (int i = 0; i < extra; ++i) {
-            if ((*p & 0xC0) != 0x80) {
-                cp = 0xFFFD;
-                break;
-            }
-            cp = (cp << 6) | (*p++ & 0x3F);
-        }
-        out.push_back(static_cast<wchar_t>(cp));
-    }
-    return out;
-}
 
 int Sign(int value)
 {
@@ -62,7 +29,7 @@ CString::CString(LPCWSTR pch, int nLength)
 }
 
 CString::CString(LPCSTR psz)
-    : m_str(WidenUtf8(psz))
+    : m_str(platform::FromUtf8(psz))
 {
 }
 
@@ -80,7 +47,7 @@ CString& CString::operator=(LPCWSTR psz)
 
 CString& CString::operator=(LPCSTR psz)
 {
-    m_str = WidenUtf8(psz);
+    m_str = platform::FromUtf8(psz);
     return *this;
 }
 

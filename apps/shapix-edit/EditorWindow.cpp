@@ -76,7 +76,7 @@ namespace {
             gtk_box_pack_start(GTK_BOX(box), NoWiderThanNeeded(bottom), FALSE, FALSE, 0);
 
             platform::gtk::InstallModalDriver(GTK_WINDOW(m_window), [this](const std::wstring& caption) {
-                m_dialog = platform::gtk::ToUtf8(caption);
+                m_dialog = platform::ToUtf8(caption);
                 Status("Dialog: " + m_dialog);
             });
             Open(path, path.empty() ? shapix_tool::ShapesDocument {} : shapix_tool::ReadShapesFile(path));
@@ -291,7 +291,7 @@ namespace {
             const auto& prompts = platform::ProcessPrompts();
             while (m_prompts < prompts.size()) {
                 GtkWidget* box = gtk_message_dialog_new(GTK_WINDOW(m_window), GTK_DIALOG_MODAL, GTK_MESSAGE_INFO,
-                    GTK_BUTTONS_OK, "%s", platform::gtk::ToUtf8(prompts[m_prompts]).c_str());
+                    GTK_BUTTONS_OK, "%s", platform::ToUtf8(prompts[m_prompts]).c_str());
                 ++m_prompts;
                 gtk_dialog_run(GTK_DIALOG(box));
                 gtk_widget_destroy(box);

@@ -3,12 +3,13 @@
 #pragma once
 
 #include "Shapix.h"
+#include "platform/Utf8.h"
 
 #include <string>
 
 namespace shapix_tool {
 
-std::string ToUtf8(const std::wstring& text);
+using platform::ToUtf8;
 inline std::string ToUtf8(const CString& text) { return ToUtf8(text.Str()); }
 inline CString FromUtf8(const std::string& text) { return CString(text.c_str()); }
 

@@ -14,43 +14,6 @@
 
 namespace platform::gtk {
 
-std::string ToUtf8(const std::wstring& text)
-{
-    std::string out;
-    for (wchar_t c : text) {
-        auto u = static_cast<unsigned long>(c);
-        if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else if (u < 0x800) {
-            out += static_cast<char>(0xC0 | (u >> 6));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else if (u < 0x10000) {
-            out += static_cast<char>(0xE0 | (u >> 12));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (u >> 18));
-            out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
-    return out;
-}
-
-std::wstring FromUtf8(const char* text)
-{
-    std::wstring out;
-    if (!text)
-        return out;
-    glong length = 0;
-    gunichar* chars = g_utf8_to_ucs4_fast(text, -1, &length);
-    for (glong i = 0; i < length; ++i)
-        out += static_cast<wchar_t>(chars[i]);
-    g_free(chars);
-    return out;
-}
-
 GdkPixbuf* ClientPixbuf(const CWnd* window)
 {
     const Image image = CaptureClient(window);

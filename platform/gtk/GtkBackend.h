@@ -6,6 +6,7 @@
 #pragma once
 
 #include "Shapix.h"
+#include "platform/Utf8.h"
 
 #include <gtk/gtk.h>
 
@@ -56,8 +57,5 @@ private:
 // Message boxes raised while it runs are shown as GTK message dialogs.
 // `onShown` (may be empty) hears each dialog's caption as it appears.
 void InstallModalDriver(GtkWindow* parent, std::function<void(const std::wstring&)> onShown = {});
-
-std::string ToUtf8(const std::wstring& text);
-std::wstring FromUtf8(const char* text);
 
 } // namespace platform::gtk

@@ -96,8 +96,8 @@ TEST_F(ConfineTest, EmptyConfinementPinsToItsPoint)
 TEST(Utf8, ChineseCaptionsSurviveTheRoundTrip)
 {
     const std::wstring caption = L"当前边属性编辑 (R=5)";
-    EXPECT_EQ(platform::gtk::ToUtf8(caption), "当前边属性编辑 (R=5)");
-    EXPECT_EQ(platform::gtk::FromUtf8(platform::gtk::ToUtf8(caption).c_str()), caption);
+    EXPECT_EQ(platform::ToUtf8(caption), "当前边属性编辑 (R=5)");
+    EXPECT_EQ(platform::FromUtf8(platform::ToUtf8(caption).c_str()), caption);
 }
 
 } // namespace
