@@ -260,9 +260,13 @@ namespace {
                     .c_str());
         }
 
+        // The status line is also written to standard output, so that a
+        // terminal (or a test) keeps what it said.
         void Status(const std::string& text)
         {
             gtk_label_set_text(GTK_LABEL(m_status), text.c_str());
+            std::printf("status: %s\n", text.c_str());
+            std::fflush(stdout);
         }
 
         // After every message: paint what is pending, show it, follow the

@@ -134,6 +134,12 @@ outline_near 585 234 || fail "after the drag the right side does not pass near (
 is_outline 570 300 && fail "after the drag the right side is still drawn straight down at x=570"
 [[ "$(xdotool getwindowname "$EDITOR_WINDOW")" == *"*"* ]] || fail "after the drag the title has no unsaved-changes mark: $(xdotool getwindowname "$EDITOR_WINDOW")"
 echo "ok: a drag moved a vertex on screen; pointer before: $ARROW; while dragging: $DRAGGING"
+# A double click away from the outlines reaches the host as the control's
+# message to its parent, and the status line says so.
+aim 20 20; xdotool click --repeat 2 --delay 80 1; sleep 0.5
+grep -q '^status: Double-click message (WM_USER+111) #1$' "$WORK/editor.out" \
+    || fail "no double-click message in the status line: $(grep '^status:' "$WORK/editor.out" | tail -3)"
+echo "ok: the status line showed the double-click message"
 stop_editor
 
 # The side tools' own cursors, over a side and over empty space.
@@ -185,5 +191,11 @@ echo "ok: a dimension value shows cursor 129 ($(cat "$WORK/cursor.txt"))"
 xdotool click 1
 window_comes "输入尺寸" || fail "no window captioned 输入尺寸 after clicking a dimension value"
 echo "ok: the dimension dialog opened with its caption"
+xdotool windowfocus --sync "$(head -1 "$WORK/found")" 2>/dev/null
+xdotool key ctrl+a; xdotool type 1234; xdotool key Return
+for _ in $(seq 50); do grep -q '^status: Change notification #1$' "$WORK/editor.out" && break; sleep 0.1; done
+grep -q '^status: Change notification #1$' "$WORK/editor.out" \
+    || fail "no Change notice in the status line after a new value: $(grep '^status:' "$WORK/editor.out" | tail -3)"
+echo "ok: a new dimension value raised the Change notice on the status line"
 stop_editor
 exit 0
