@@ -1,5 +1,6 @@
 #include "GdiObject.h"
 
+#include <cstdint>
 #include <unordered_set>
 
 namespace platform {
@@ -14,14 +15,20 @@ std::unordered_set<const GdiObject*>& LiveObjects()
 }
 
 // Every drawing call looks up the same few handles (the DC's bitmap, the
-// pen and brush it draws with and the ones it puts back); the last few found
-// of each kind are remembered in front of the table, so that the many
-// short-lived pens do not push out the bitmap. A slot is emptied when its
+// pen and brush it draws with and the ones it puts back), and an outline
+// makes its pens afresh on every paint. Objects found are remembered in a
+// small table in front of the set, one slot per handle picked by the
+// handle's bits, so a lookup is one compare. A slot is emptied when its
 // object dies, so a hit is always a live object.
-constexpr size_t kKinds = 5;
-constexpr size_t kSlotsPerKind = 4;
-const GdiObject* g_recent[kKinds * kSlotsPerKind] = {};
-size_t g_nextSlot[kKinds] = {};
+constexpr size_t kRecentSlots = 256;
+const GdiObject* g_recent[kRecentSlots] = {};
+
+size_t RecentSlot(const GdiObject* object)
+{
+    // Heap objects are at least 16-byte aligned; the bits above that spread them.
+    const auto bits = reinterpret_cast<std::uintptr_t>(object);
+    return ((bits >> 4) ^ (bits >> 12)) % kRecentSlots;
+}
 
 } // namespace
 
@@ -33,10 +40,8 @@ GdiObject::GdiObject(GdiKind kind)
 
 GdiObject::~GdiObject()
 {
-    for (const GdiObject*& recent : g_recent) {
-        if (recent == this)
-            recent = nullptr;
-    }
+    if (g_recent[RecentSlot(this)] == this)
+        g_recent[RecentSlot(this)] = nullptr;
     if (s_lastOfKind[static_cast<size_t>(m_kind)] == this)
         s_lastOfKind[static_cast<size_t>(m_kind)] = nullptr;
     LiveObjects().erase(this);
@@ -48,15 +53,12 @@ GdiObject* GdiObject::FromHandle(HGDIOBJ handle)
     auto* object = static_cast<GdiObject*>(handle);
     if (!object)
         return nullptr;
-    for (const GdiObject* recent : g_recent) {
-        if (recent == object)
-            return object;
-    }
+    const GdiObject*& recent = g_recent[RecentSlot(object)];
+    if (recent == object)
+        return object;
     if (!LiveObjects().count(object))
         return nullptr;
-    const size_t kind = static_cast<size_t>(object->m_kind);
-    g_recent[kind * kSlotsPerKind + g_nextSlot[kind]] = object;
-    g_nextSlot[kind] = (g_nextSlot[kind] + 1) % kSlotsPerKind;
+    recent = object;
     return object;
 }
 

@@ -152,9 +152,9 @@ CMyPoint* CMyDrawPoly::GetHandle(int nHandle)
         // tracker and the hit test ask for every handle in turn, and all
         // midpoints each time made them quadratic in the side count.
         PadBulges();
-        const Floatpt mid = SideArc(*this, handle - count - 1).GetMidPt();
-        m_ptMidHandle.m_x = TruncToInt(mid.x);
-        m_ptMidHandle.m_y = TruncToInt(mid.y);
+        const POINT mid = m_sideMemo.MidPoint(*this, handle - count - 1);
+        m_ptMidHandle.m_x = mid.x;
+        m_ptMidHandle.m_y = mid.y;
         return &m_ptMidHandle;
     }
     if (handle == 2 * count + 1)

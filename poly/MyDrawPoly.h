@@ -11,6 +11,7 @@
 // dimension chains and written back to the host unchanged otherwise).
 #pragma once
 
+#include "SideMemo.h"
 #include "control/DrawObj.h"
 
 namespace SHAPIX_NAME {
@@ -59,6 +60,9 @@ public:
     CMyPoint m_ptMidHandle; // scratch point for side-midpoint handles
     CUIntArray m_aSideType; // one per side: an index into m_saSideTypes
     CStringArray m_saSideTypes; // the side-type names the side dialog offers
+
+private:
+    SideMemo m_sideMemo; // side figures and midpoints of the last paint
 };
 
 } // namespace SHAPIX_NAME

@@ -43,8 +43,9 @@ void CMyDrawPoly::Draw(CDC* pDC, const CDrawObjAry*)
     CGdiObject* oldBrush = m_bFill ? pDC->SelectObject(&fill) : pDC->SelectStockObject(NULL_BRUSH);
     if (m_aVertices.GetSize() >= 2) {
         const int count = PadBulges();
+        const ArcFigure* figures = m_sideMemo.Figures(*this);
         for (int side = 0; side < count; ++side) {
-            CArc arc = SideArc(*this, side);
+            const ArcFigure& figure = figures[side];
             CGdiObject* oldPen = nullptr;
             if (!m_bDrawPen)
                 oldPen = pDC->SelectStockObject(NULL_PEN);
@@ -52,7 +53,7 @@ void CMyDrawPoly::Draw(CDC* pDC, const CDrawObjAry*)
                 oldPen = pDC->SelectObject(&hotPen);
             else
                 oldPen = pDC->SelectObject(&sidePen);
-            arc.Draw(pDC);
+            figure.Draw(pDC->m_hDC);
             pDC->SelectObject(oldPen);
         }
     }

@@ -103,29 +103,52 @@ int CArc::Draw(CDC* pDC)
 {
     if (!pDC)
         return 0;
-    HDC hdc = pDC->m_hDC;
+    return GetFigure().Draw(pDC->m_hDC);
+}
+
+ArcFigure CArc::GetFigure() const
+{
+    ArcFigure figure;
+    const POINT start { TruncToInt(m_ptStart.x), TruncToInt(m_ptStart.y) };
+    const POINT end { TruncToInt(m_ptEnd.x), TruncToInt(m_ptEnd.y) };
     if (std::fabs(m_dAngle) < kTolerance) {
-        ::MoveToEx(hdc, TruncToInt(m_ptStart.x), TruncToInt(m_ptStart.y), nullptr);
-        ::LineTo(hdc, TruncToInt(m_ptEnd.x), TruncToInt(m_ptEnd.y));
-        return 1;
+        figure.kind = ArcFigure::segment;
+        figure.from = start;
+        figure.to = end;
+        return figure;
     }
     const FloatRect box = GetDrawRect();
-    const int left = TruncToInt(box.left);
-    const int top = TruncToInt(box.top);
-    const int right = TruncToInt(box.right);
-    const int bottom = TruncToInt(box.bottom);
+    figure.box[0] = TruncToInt(box.left);
+    figure.box[1] = TruncToInt(box.top);
+    figure.box[2] = TruncToInt(box.right);
+    figure.box[3] = TruncToInt(box.bottom);
     // Only +360 is a whole circle here; -360 goes on as an arc.
     if (std::fabs(m_dAngle - 360) < kTolerance) {
-        ::Ellipse(hdc, left, top, right, bottom);
-        return 1;
+        figure.kind = ArcFigure::circle;
+        return figure;
     }
     // GDI runs arcs counter-clockwise on the screen. A clockwise (positive)
     // sweep from start to end is the counter-clockwise run from end to start.
-    const POINT start { TruncToInt(m_ptStart.x), TruncToInt(m_ptStart.y) };
-    const POINT end { TruncToInt(m_ptEnd.x), TruncToInt(m_ptEnd.y) };
-    if (m_dAngle > 0)
-        return ::Arc(hdc, left, top, right, bottom, end.x, end.y, start.x, start.y);
-    return ::Arc(hdc, left, top, right, bottom, start.x, start.y, end.x, end.y);
+    figure.kind = ArcFigure::arc;
+    figure.from = m_dAngle > 0 ? end : start;
+    figure.to = m_dAngle > 0 ? start : end;
+    return figure;
+}
+
+int ArcFigure::Draw(HDC hdc) const
+{
+    switch (kind) {
+    case segment:
+        ::MoveToEx(hdc, from.x, from.y, nullptr);
+        ::LineTo(hdc, to.x, to.y);
+        return 1;
+    case circle:
+        ::Ellipse(hdc, box[0], box[1], box[2], box[3]);
+        return 1;
+    case arc:
+        break;
+    }
+    return ::Arc(hdc, box[0], box[1], box[2], box[3], from.x, from.y, to.x, to.y);
 }
 
 bool CArc::PtOnArc(const CPoint& point) const

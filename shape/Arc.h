@@ -15,6 +15,21 @@ class CDC;
 
 namespace SHAPIX_NAME {
 
+// The one GDI figure that strokes a side, with its integer arguments: a
+// segment (MoveToEx to `from`, LineTo `to`), a whole circle (Ellipse over
+// `box`) or an arc over `box` from the radial `from` to the radial `to`.
+// Worked out once it can be drawn again without the arc geometry.
+struct ArcFigure {
+    enum Kind { segment, circle, arc };
+    Kind kind = segment;
+    int box[4] = { 0, 0, 0, 0 }; // left, top, right, bottom as the drawing call takes them
+    POINT from { 0, 0 };
+    POINT to { 0, 0 };
+
+    // The result CArc::Draw gives: 1, or Arc's own result.
+    int Draw(HDC hdc) const;
+};
+
 class CArc : public CObject {
     DECLARE_DYNAMIC(CArc)
 public:
@@ -35,6 +50,7 @@ public:
     FloatRect GetDrawRect() const;
 
     int Draw(CDC* pDC);
+    ArcFigure GetFigure() const;
     bool PtOnArc(const CPoint& point) const;
     void FitThroughPt(const Floatpt& point);
 

@@ -3,6 +3,7 @@
 
 #include "platform/wnd/AfxWnd.h"
 
+#include <cstdint>
 #include <memory>
 #include <unordered_map>
 
@@ -48,23 +49,29 @@ std::unordered_map<HDC, std::unique_ptr<CDC>>& TemporaryDcs()
 }
 
 // Every SelectObject hands back the wrapper of the object it replaces, so
-// the same few handles are looked up again and again: the last ones found
-// are remembered in front of the maps, and forgotten whenever a map entry
-// for their handle is made or goes.
+// the same few handles are looked up again and again: the ones found are
+// remembered in front of the maps, one slot per handle picked by the
+// handle's bits, and forgotten whenever a map entry for their handle is made
+// or goes.
 struct RecentWrapper {
     HGDIOBJ handle = nullptr;
     CGdiObject* wrapper = nullptr;
 };
-constexpr size_t kRecentWrappers = 8;
+constexpr size_t kRecentWrappers = 64;
 RecentWrapper g_recentWrappers[kRecentWrappers];
-size_t g_nextRecentWrapper = 0;
+
+RecentWrapper& RecentSlot(HGDIOBJ handle)
+{
+    // Handles are heap addresses, at least 16-byte aligned.
+    const auto bits = reinterpret_cast<std::uintptr_t>(handle);
+    return g_recentWrappers[((bits >> 4) ^ (bits >> 10)) % kRecentWrappers];
+}
 
 void ForgetRecentWrapper(HGDIOBJ handle)
 {
-    for (RecentWrapper& recent : g_recentWrappers) {
-        if (recent.handle == handle)
-            recent = RecentWrapper {};
-    }
+    RecentWrapper& recent = RecentSlot(handle);
+    if (recent.handle == handle)
+        recent = RecentWrapper {};
 }
 
 template <class T>
@@ -72,10 +79,9 @@ T* WrapperFor(HGDIOBJ hObject)
 {
     if (!hObject)
         return nullptr;
-    for (const RecentWrapper& recent : g_recentWrappers) {
-        if (recent.handle == hObject)
-            return static_cast<T*>(recent.wrapper);
-    }
+    RecentWrapper& recent = RecentSlot(hObject);
+    if (recent.handle == hObject)
+        return static_cast<T*>(recent.wrapper);
     CGdiObject* wrapper = nullptr;
     auto permanent = PermanentObjects().find(hObject);
     if (permanent != PermanentObjects().end()) {
@@ -88,8 +94,7 @@ T* WrapperFor(HGDIOBJ hObject)
         }
         wrapper = temporary.get();
     }
-    g_recentWrappers[g_nextRecentWrapper] = RecentWrapper { hObject, wrapper };
-    g_nextRecentWrapper = (g_nextRecentWrapper + 1) % kRecentWrappers;
+    recent = RecentWrapper { hObject, wrapper };
     return static_cast<T*>(wrapper);
 }
 

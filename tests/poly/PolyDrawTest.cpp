@@ -1,6 +1,10 @@
 #include "PolyTestSupport.h"
 
+#include "poly/SideGeometry.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace poly_test;
 using platform::CRecordDC;
@@ -114,4 +118,72 @@ TEST(PolyDraw, OutlineAndTrackerReachThePixels)
     EXPECT_GE(arcPixels, 1); // the arc's top, inside its midpoint square
     EXPECT_EQ(dc.GetPixel(54, 20), RGB(255, 255, 0)); // that square's left edge
     dc.SelectObject(old);
+}
+
+// Repaints and handle queries reuse what they worked out for a side until
+// its rounded ends or its bulge change; whatever happens to the outline in
+// between, they must give what the side's own geometry gives.
+TEST(PolyDraw, RememberedSidesFollowEveryChangeOfTheOutline)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> coord(-50, 250);
+    std::uniform_real_distribution<double> bend(-1.5, 1.5);
+    std::uniform_real_distribution<double> nudge(-0.8, 0.8);
+    Values points;
+    Values bulges;
+    for (int k = 0; k < 12; ++k) {
+        points.insert(points.end(), { coord(random), coord(random) });
+        bulges.push_back(k % 3 == 0 ? 0.0 : bend(random));
+    }
+    const auto poly = MakePoly(points, bulges);
+
+    auto expectFresh = [&](const std::string& when) {
+        SCOPED_TRACE(when);
+        CRecordDC drawn;
+        poly->Draw(&drawn, nullptr);
+        CRecordDC fresh;
+        const INT_PTR count = poly->m_aVertices.GetSize();
+        for (INT_PTR side = 0; side < count; ++side) {
+            CArc arc = SHAPIX_NAME::SideArc(*poly, side);
+            arc.Draw(&fresh);
+            const Floatpt mid = arc.GetMidPt();
+            const CMyPoint* handle = poly->GetHandle(static_cast<int>(count + side + 1));
+            EXPECT_EQ(handle->m_x, SHAPIX_NAME::TruncToInt(mid.x)) << "side " << side;
+            EXPECT_EQ(handle->m_y, SHAPIX_NAME::TruncToInt(mid.y)) << "side " << side;
+        }
+        ASSERT_EQ(drawn.Calls().size(), fresh.Calls().size());
+        for (size_t i = 0; i < fresh.Calls().size(); ++i) {
+            EXPECT_EQ(drawn.Calls()[i].op, fresh.Calls()[i].op) << "call " << i;
+            EXPECT_EQ(drawn.Calls()[i].args, fresh.Calls()[i].args) << "call " << i;
+        }
+    };
+
+    expectFresh("first paint");
+    expectFresh("second paint, nothing changed");
+    for (int round = 0; round < 40; ++round) {
+        const INT_PTR count = poly->m_aVertices.GetSize();
+        CMyPoint* vertex = poly->m_aVertices[static_cast<INT_PTR>(random() % count)];
+        switch (round % 5) {
+        case 0: // within its pixel or across a pixel edge
+            vertex->m_x += nudge(random);
+            vertex->m_y += nudge(random);
+            break;
+        case 1:
+            poly->m_aBulge[static_cast<INT_PTR>(random() % count)] = bend(random);
+            break;
+        case 2: // the same value with the other sign bit
+            poly->m_aBulge[0] = -poly->m_aBulge[0];
+            break;
+        case 3:
+            poly->m_aVertices.Add(new CMyPoint(coord(random), coord(random), 0));
+            break;
+        case 4:
+            if (count > 3) {
+                delete poly->m_aVertices[count - 1];
+                poly->m_aVertices.RemoveAt(count - 1);
+            }
+            break;
+        }
+        expectFresh("after change " + std::to_string(round));
+    }
 }
