@@ -65,6 +65,14 @@ DeviceContext* DeviceContext::FromHandle(HDC hdc)
 
 raster::Surface* DeviceContext::Target()
 {
+    raster::Surface* surface = Source();
+    if (surface)
+        surface->Own();
+    return surface;
+}
+
+raster::Surface* DeviceContext::Source()
+{
     switch (kind) {
     case Kind::Memory: {
         auto* selected = GdiObject::FromHandleAs<BitmapObject>(bitmap, GdiKind::Bitmap);
@@ -357,8 +365,17 @@ BOOL BitBlt(HDC hdc, int x, int y, int width, int height, HDC source, int xSourc
     if (dc->Recording())
         dc->Record(GdiOp::BitBlt, { x, y, width, height, xSource, ySource, static_cast<int>(rop) });
     platform::raster::Surface* target = dc->Target();
-    platform::raster::Surface* from = src->Target();
-    if (target && from && rop == SRCCOPY)
+    const platform::raster::Surface* from = src->Source();
+    if (!target || !from || rop != SRCCOPY)
+        return TRUE;
+    // The last step of a double-buffered paint: a whole bitmap onto a window
+    // of its size. The window takes the bitmap's pixels as they are and gets
+    // a copy of its own only if either side is drawn on again.
+    const bool whole = x == 0 && y == 0 && xSource == 0 && ySource == 0 && width == from->Width()
+        && height == from->Height() && target->Width() == width && target->Height() == height;
+    if (whole && target != from)
+        target->AdoptPixels(*from);
+    else
         platform::raster::CopyRect(*target, x, y, width, height, *from, xSource, ySource);
     return TRUE;
 }
@@ -366,7 +383,7 @@ BOOL BitBlt(HDC hdc, int x, int y, int width, int height, HDC source, int xSourc
 COLORREF GetPixel(HDC hdc, int x, int y)
 {
     DeviceContext* dc = DeviceContext::FromHandle(hdc);
-    platform::raster::Surface* target = dc ? dc->Target() : nullptr;
+    const platform::raster::Surface* target = dc ? dc->Source() : nullptr;
     if (!target || x < 0 || y < 0 || x >= target->Width() || y >= target->Height())
         return CLR_INVALID;
     return target->Pixel(x, y);

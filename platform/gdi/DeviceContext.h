@@ -59,8 +59,11 @@ public:
     RECT clip { 0, 0, 0, 0 };
     raster::Surface scratch;
 
-    // Where drawing goes now, or null (a recording DC, a destroyed window).
+    // Where drawing goes now, or null (a recording DC, a destroyed window),
+    // with pixels of its own, ready to be written.
     raster::Surface* Target();
+    // The same surface for reading only: it may still share its pixels.
+    raster::Surface* Source();
     // Monochrome targets take black or white, whichever is nearer.
     COLORREF MapColor(COLORREF color);
     void Record(GdiOp op, std::vector<int> args, std::wstring text = std::wstring());

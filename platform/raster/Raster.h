@@ -7,16 +7,29 @@
 
 #include "platform/AfxTypes.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace platform::raster {
 
 // Pixels are COLORREF values (0x00BBGGRR), row by row from the top.
+//
+// A double-buffered paint ends with a copy of a whole bitmap onto a window
+// of the same size, and the bitmap is deleted right after. AdoptPixels
+// stands for that copy: both surfaces hold the same pixels until one of
+// them is about to be written, when Own() gives it pixels of its own. The
+// pixel writers below do not check; whoever may hold adopted pixels (the
+// device contexts) calls Own() before drawing. Copies made with the copy
+// constructor or assignment never share.
 class Surface {
 public:
     Surface() = default;
     Surface(int width, int height, COLORREF fill = 0);
+    Surface(const Surface& other);
+    Surface& operator=(const Surface& other);
+    Surface(Surface&& other) noexcept;
+    Surface& operator=(Surface&& other) noexcept;
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
@@ -25,22 +38,26 @@ public:
     void SetPixel(int x, int y, COLORREF color)
     {
         if (x >= 0 && y >= 0 && x < m_width && y < m_height)
-            m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)] = color;
+            m_data[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)] = color;
     }
     // Pixels x0 <= x < x1 of row y, clipped to the surface.
     void FillSpan(int y, int x0, int x1, COLORREF color);
-    const std::vector<COLORREF>& Pixels() const { return m_pixels; }
+    const std::vector<COLORREF>& Pixels() const;
     // Row y from its first pixel, for block copies; y must lie inside.
-    COLORREF* Row(int y) { return m_pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(m_width); }
-    const COLORREF* Row(int y) const
-    {
-        return m_pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(m_width);
-    }
+    COLORREF* Row(int y) { return m_data + static_cast<size_t>(y) * static_cast<size_t>(m_width); }
+    const COLORREF* Row(int y) const { return m_data + static_cast<size_t>(y) * static_cast<size_t>(m_width); }
+
+    // Becomes what a copy of all of `source` would make it, without copying
+    // now. Both must have the same size.
+    void AdoptPixels(const Surface& source);
+    // Gives the surface pixels that no other surface holds.
+    void Own();
 
 private:
     int m_width = 0;
     int m_height = 0;
-    std::vector<COLORREF> m_pixels;
+    std::shared_ptr<std::vector<COLORREF>> m_pixels;
+    COLORREF* m_data = nullptr; // m_pixels' first pixel
 };
 
 // A pen as GDI holds it after CreatePenIndirect: style (PS_SOLID, PS_NULL,

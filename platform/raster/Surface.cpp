@@ -4,21 +4,77 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace platform::raster {
 
 Surface::Surface(int width, int height, COLORREF fill)
     : m_width(std::max(width, 0))
     , m_height(std::max(height, 0))
-    , m_pixels(static_cast<size_t>(m_width) * static_cast<size_t>(m_height), fill)
+    , m_pixels(std::make_shared<std::vector<COLORREF>>(static_cast<size_t>(m_width) * static_cast<size_t>(m_height), fill))
+    , m_data(m_pixels->data())
 {
+}
+
+Surface::Surface(const Surface& other)
+    : m_width(other.m_width)
+    , m_height(other.m_height)
+    , m_pixels(other.m_pixels ? std::make_shared<std::vector<COLORREF>>(*other.m_pixels) : nullptr)
+    , m_data(m_pixels ? m_pixels->data() : nullptr)
+{
+}
+
+Surface& Surface::operator=(const Surface& other)
+{
+    if (this != &other)
+        *this = Surface(other);
+    return *this;
+}
+
+Surface::Surface(Surface&& other) noexcept
+{
+    *this = std::move(other);
+}
+
+// The surface moved from is left empty, as a moved-from vector was.
+Surface& Surface::operator=(Surface&& other) noexcept
+{
+    if (this != &other) {
+        m_width = std::exchange(other.m_width, 0);
+        m_height = std::exchange(other.m_height, 0);
+        m_pixels = std::move(other.m_pixels);
+        m_data = std::exchange(other.m_data, nullptr);
+    }
+    return *this;
+}
+
+const std::vector<COLORREF>& Surface::Pixels() const
+{
+    static const std::vector<COLORREF> none;
+    return m_pixels ? *m_pixels : none;
+}
+
+void Surface::AdoptPixels(const Surface& source)
+{
+    if (this == &source || m_width != source.m_width || m_height != source.m_height)
+        return;
+    m_pixels = source.m_pixels;
+    m_data = source.m_data;
+}
+
+void Surface::Own()
+{
+    if (m_pixels && m_pixels.use_count() > 1) {
+        m_pixels = std::make_shared<std::vector<COLORREF>>(*m_pixels);
+        m_data = m_pixels->data();
+    }
 }
 
 COLORREF Surface::Pixel(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return 0;
-    return m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)];
+    return m_data[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)];
 }
 
 void Surface::FillSpan(int y, int x0, int x1, COLORREF color)
@@ -29,7 +85,7 @@ void Surface::FillSpan(int y, int x0, int x1, COLORREF color)
     x1 = std::min(x1, m_width);
     if (x0 >= x1)
         return;
-    auto row = m_pixels.begin() + static_cast<std::ptrdiff_t>(y) * m_width;
+    COLORREF* row = Row(y);
     std::fill(row + x0, row + x1, color);
 }
 
@@ -48,6 +104,7 @@ void CopyRect(Surface& dst, int x, int y, int width, int height, const Surface& 
 {
     if (width <= 0 || height <= 0)
         return;
+    dst.Own();
     // Clip the block against both surfaces at once, in 64 bits so that far
     // away coordinates cannot wrap round.
     int64_t x0 = 0, y0 = 0, x1 = width, y1 = height;

@@ -113,6 +113,40 @@ TEST(DCRaster, TextAlignmentPlacesTheCell)
     }
 }
 
+// A whole-bitmap blit hands its pixels over without copying them; whatever
+// is drawn afterwards on either side, or on a third, stays on that side.
+TEST(DCRaster, AWholeBlitLeavesSourceAndTargetIndependent)
+{
+    Canvas source(8, 8);
+    source.Dc().FillSolidRect(1, 1, 2, 2, RGB(255, 0, 0));
+    Canvas a(8, 8);
+    Canvas b(8, 8);
+    a.Dc().BitBlt(0, 0, 8, 8, &source.Dc(), 0, 0, SRCCOPY);
+    b.Dc().BitBlt(0, 0, 8, 8, &source.Dc(), 0, 0, SRCCOPY);
+
+    source.Dc().FillSolidRect(0, 0, 8, 8, RGB(0, 0, 255));
+    EXPECT_EQ(a.Dc().GetPixel(1, 1), RGB(255, 0, 0));
+    EXPECT_EQ(b.Dc().GetPixel(5, 5), 0u);
+
+    a.Dc().SetPixel(4, 4, RGB(0, 255, 0));
+    EXPECT_EQ(b.Dc().GetPixel(4, 4), 0u);
+    EXPECT_EQ(source.Dc().GetPixel(4, 4), RGB(0, 0, 255));
+
+    a.Dc().BitBlt(0, 0, 8, 8, &a.Dc(), 0, 0, SRCCOPY); // onto itself: unchanged
+    b.Dc().BitBlt(0, 0, 8, 8, &a.Dc(), 0, 0, SRCCOPY);
+    b.Dc().FillSolidRect(0, 0, 1, 1, RGB(9, 9, 9));
+    EXPECT_EQ(a.Dc().GetPixel(0, 0), 0u);
+    EXPECT_EQ(a.Dc().GetPixel(4, 4), RGB(0, 255, 0));
+    EXPECT_EQ(b.Dc().GetPixel(4, 4), RGB(0, 255, 0));
+    EXPECT_EQ(b.Dc().GetPixel(1, 1), RGB(255, 0, 0));
+
+    // A part of a bitmap is copied at once.
+    b.Dc().BitBlt(0, 0, 4, 4, &source.Dc(), 0, 0, SRCCOPY);
+    source.Dc().FillSolidRect(0, 0, 8, 8, 0);
+    EXPECT_EQ(b.Dc().GetPixel(1, 1), RGB(0, 0, 255));
+    EXPECT_EQ(b.Dc().GetPixel(4, 4), RGB(0, 255, 0));
+}
+
 TEST(DCRaster, BitBltCopiesAndMonochromeBitmapsTakeBlackOrWhite)
 {
     Canvas source(8, 8);
