@@ -62,29 +62,30 @@ TEST(Render, ErrorsExplainThemselvesAndLeaveOutputsAlone)
     ScratchFolder folder;
     folder.Write("out.png", "previous picture");
     folder.Write("bad.json", R"({"outlines": [{"id": 3, "points": [[0,0],[9,0],[9,9]], "bulges": [0, "x", 0]}]})");
-
-    const ToolResult bad = RunTool({ "render", "bad.json", "-o", "out.png" }, folder.Path());
-    EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.err, "shapix: bad.json: outline 1 (id 3): field \"bulges[1]\": expected a number, got \"x\"\n");
-    EXPECT_EQ(folder.Read("out.png"), "previous picture");
-
-    const ToolResult missing = RunTool({ "render", "nowhere.json", "-o", "out.png" }, folder.Path());
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "shapix: nowhere.json: cannot open the file\n");
-
-    const ToolResult noOutput = RunTool({ "render", "bad.json" }, folder.Path());
-    EXPECT_EQ(noOutput.status, 2);
-    EXPECT_EQ(noOutput.err, "shapix render: missing -o OUT.png\ntry 'shapix render --help'\n");
-
-    const ToolResult wrongPage
-        = RunTool({ "render", (kSamples / "plate.json").string(), "-o", "out.png", "--page", "dim", "--select", "1" },
-            folder.Path());
-    EXPECT_EQ(wrongPage.status, 2);
-    EXPECT_NE(wrongPage.err.find("cannot go with --page dim"), std::string::npos) << wrongPage.err;
-
-    const ToolResult badSize = RunTool({ "render", "bad.json", "-o", "out.png", "--size", "640*480" }, folder.Path());
-    EXPECT_EQ(badSize.status, 2);
-    EXPECT_NE(badSize.err.find("bad size \"640*480\""), std::string::npos) << badSize.err;
+    const std::string plate = (kSamples / "plate.json").string();
+    const std::string tryHelp = "try 'shapix render --help'\n";
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    } cases[] = {
+        { { "bad.json", "-o", "out.png" }, 1,
+            "shapix: bad.json: outline 1 (id 3): field \"bulges[1]\": expected a number, got \"x\"\n" },
+        { { "nowhere.json", "-o", "out.png" }, 1, "shapix: nowhere.json: cannot open the file\n" },
+        { { "bad.json" }, 2, "shapix render: missing -o OUT.png\n" + tryHelp },
+        { { plate, "-o", "out.png", "--page", "dim", "--select", "1" }, 2,
+            "shapix render: --select shows the selection on the select page; it cannot go with --page dim\n"
+                + tryHelp },
+        { { "bad.json", "-o", "out.png", "--size", "640*480" }, 2,
+            "shapix render: bad size \"640*480\": expected WIDTHxHEIGHT, e.g. 640x480\n" + tryHelp },
+    };
+    for (const auto& bad : cases) {
+        std::vector<std::string> args { "render" };
+        args.insert(args.end(), bad.args.begin(), bad.args.end());
+        const ToolResult result = RunTool(args, folder.Path());
+        EXPECT_EQ(result.status, bad.status) << bad.err;
+        EXPECT_EQ(result.err, bad.err);
+    }
     EXPECT_EQ(folder.Read("out.png"), "previous picture");
 }
 

@@ -1,7 +1,5 @@
 #include "ToolRun.h"
 
-#include "ControlHost.h"
-
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -69,24 +67,6 @@ ToolResult RunTool(const std::vector<std::string>& args, const fs::path& folder)
     fs::remove(out);
     fs::remove(err);
     return result;
-}
-
-bool LibraryEditsSides()
-{
-    shapix_tool::ShapesDocument square;
-    shapix_tool::Outline outline;
-    outline.id = 1;
-    outline.points = { 100, 100, 200, 100, 200, 200, 100, 200 };
-    outline.bulges.assign(4, 0.0);
-    outline.sideTypes.assign(4, 0);
-    square.outlines.push_back(outline);
-    shapix_tool::ControlHost host({ 320, 240 });
-    host.AddOutlines(square, false);
-    host.SelectTool(CShapixCtrl::toolAddSide);
-    host.Send(WM_MOUSEMOVE, 0, 150, 100);
-    host.Send(WM_LBUTTONDOWN, MK_LBUTTON, 150, 100);
-    host.Send(WM_LBUTTONUP, 0, 150, 100);
-    return host.Read(1).VertexCount() == 5;
 }
 
 } // namespace tool_test

@@ -36,8 +36,4 @@ private:
 // The tool with these arguments, run in `folder`.
 ToolResult RunTool(const std::vector<std::string>& args, const std::filesystem::path& folder);
 
-// Whether the library edits sides yet (add, delete, the side dialog); the
-// tests and scripts that need it skip until it does.
-bool LibraryEditsSides();
-
 } // namespace tool_test

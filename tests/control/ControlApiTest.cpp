@@ -1,6 +1,9 @@
 // The host's calls on the control: the value callback, visibility, the
-// read-back strings and drawing into the host's own DC.
+// read-back strings and drawing into the host's own DC; and the document
+// behind it: tools, hit order, batched repaint and snap partners.
 #include "ControlHarness.h"
+
+#include <functional>
 
 using namespace control_test;
 
@@ -15,7 +18,18 @@ void RecordValue(int value)
     ++g_callbackCalls;
 }
 
-const std::initializer_list<double> kTriangle { 20, 20, 220, 20, 220, 120 };
+const std::vector<double> kTriangle { 20, 20, 220, 20, 220, 120 };
+
+bool Throws(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (CInvalidArgException* e) {
+        e->Delete();
+        return true;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -36,15 +50,7 @@ TEST(ControlApi, RunCBFunRelaysTheFirstStringAsANumber)
     ctrl.RunCBFun(&args);
     EXPECT_EQ(g_lastCallbackValue, 0);
     EXPECT_EQ(g_callbackCalls, 2);
-
-    bool thrown = false;
-    try {
-        ctrl.RunCBFun(&empty);
-    } catch (CInvalidArgException* e) {
-        thrown = true;
-        e->Delete();
-    }
-    EXPECT_TRUE(thrown);
+    EXPECT_TRUE(Throws([&] { ctrl.RunCBFun(&empty); }));
 }
 
 TEST(ControlApi, VisibilityAndReadBack)
@@ -123,4 +129,88 @@ TEST(ControlApi, GetDrawMemDcRendersIntoTheHostsDc)
     CShapixCtrl reader(CShapixCtrl::toolRead);
     ASSERT_TRUE(reader.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &h.host, 2));
     EXPECT_EQ(reader.GetPtrData()->GetCurPage(), 1) << "the page given at construction";
+}
+
+TEST(Document, NearnessAndOutOfRangeToolsAndPages)
+{
+    CDrawObjAry doc;
+    EXPECT_TRUE(CDrawObjAry::IsNear(200, 204));
+    EXPECT_FALSE(CDrawObjAry::IsNear(200, 205));
+    EXPECT_FALSE(CDrawObjAry::IsNear(INT32_MIN, INT32_MAX));
+
+    // Out of range: the exception, and nothing changed before it.
+    EXPECT_TRUE(Throws([&] { doc.SelectTool(6); }));
+    EXPECT_EQ(doc.GetCurTool(), doc.GetTool(0));
+    EXPECT_TRUE(Throws([&] { doc.SetCtrPtr(-1, nullptr); }));
+}
+
+TEST(Document, HitObjectPrefersTheLastVisibleObjectOfThePage)
+{
+    ControlHarness h;
+    CDrawObjAry* doc = &h.Doc();
+    h.Add(1, { 10, 10, 110, 10, 110, 60 }, {}, 0, 0);
+    h.Add(2, { 10, 10, 200, 10, 200, 100 }, {}, 0, 0); // shares the side along y = 10
+    EXPECT_EQ(doc->HitObject(CPoint(50, 10)), doc->m_objs[1]);
+    doc->m_objs[1]->Visible(false);
+    EXPECT_EQ(doc->HitObject(CPoint(50, 10)), doc->m_objs[0]);
+    EXPECT_EQ(doc->HitObject(CPoint(300, 250)), nullptr);
+    doc->SelectTool(1); // nothing has type 1
+    EXPECT_EQ(doc->HitObject(CPoint(50, 10)), nullptr);
+
+    EXPECT_EQ(doc->GetObjByID(2), doc->m_objs[1]);
+    EXPECT_EQ(doc->FindObj(doc->m_objs[1]), 1);
+    EXPECT_EQ(doc->GetObjByID(3), nullptr);
+}
+
+TEST(Document, RedrawIsBatchedAndClearLeavesNoWindow)
+{
+    ControlHarness h;
+    CShapixCtrl& ctrl = h.ctrl;
+    CDrawObjAry* doc = &h.Doc();
+    ctrl.UpdateWindow();
+    CRect update;
+    EXPECT_FALSE(ctrl.GetUpdateRect(&update));
+    doc->SetRedraw();
+    EXPECT_FALSE(ctrl.GetUpdateRect(&update)); // only marked
+    doc->FlushRedraw();
+    EXPECT_TRUE(ctrl.GetUpdateRect(&update));
+    EXPECT_FALSE(doc->IsRedrawPending());
+    ctrl.UpdateWindow();
+
+    h.Add(1, { 10, 10, 110, 10, 110, 60 }, {}, 0, 0);
+    doc->Select(doc->m_objs[0]);
+    ctrl.ClearData();
+    EXPECT_EQ(doc->m_objs.GetSize(), 0);
+    EXPECT_EQ(doc->GetSelObj(), nullptr);
+    EXPECT_EQ(doc->GetCurWnd(), nullptr);
+    EXPECT_TRUE(doc->IsRedrawPending());
+    doc->FlushRedraw();
+    EXPECT_FALSE(ctrl.GetUpdateRect(&update)); // no window to repaint
+    EXPECT_TRUE(doc->IsRedrawPending());
+    doc->SelectTool(0);
+    EXPECT_EQ(doc->GetCurWnd(), &ctrl);
+    EXPECT_EQ(doc->GetDrawWidth(), 394); // 400 less the 3-pixel edges on both sides
+}
+
+TEST(Document, SnapPartnersComeFromTheOtherObjects)
+{
+    ControlHarness h;
+    CDrawObjAry* doc = &h.Doc();
+    h.Add(1, { 10, 10, 110, 10, 110, 60 }, {}, 0, 0);
+    CMyPoint* ptX = reinterpret_cast<CMyPoint*>(1);
+    CMyPoint* ptY = ptX;
+    CDrawObj* objX = nullptr;
+    CDrawObj* objY = nullptr;
+    auto* poly = static_cast<SHAPIX_NAME::CMyDrawPoly*>(doc->m_objs[0]);
+    EXPECT_FALSE(doc->GetSnapObj(poly, &ptX, &ptY, &objX, &objY, &h.ctrl));
+    EXPECT_EQ(ptX, nullptr);
+    EXPECT_EQ(ptY, nullptr);
+
+    h.Add(2, { 300, 200, 350, 200, 350, 250 }, {}, 0, 0);
+    h.Add(3, { 113, 100, 150, 100, 150, 64 }, {}, 0, 0);
+    EXPECT_TRUE(doc->GetSnapObj(poly, &ptX, &ptY, &objX, &objY, &h.ctrl));
+    EXPECT_EQ(objX, doc->m_objs[2]);
+    EXPECT_EQ(ptX->m_x, 113); // 3 from the right edge at 110
+    EXPECT_EQ(objY, doc->m_objs[2]);
+    EXPECT_EQ(ptY->m_y, 64); // 4 from the bottom edge at 60
 }

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -81,7 +80,7 @@ private:
     int m_page;
 };
 
-inline CString TabList(std::initializer_list<double> values)
+inline CString TabList(const std::vector<double>& values)
 {
     CString text;
     for (double value : values)
@@ -99,9 +98,9 @@ inline std::vector<double> ToVector(const CArray<double, const double&>& values)
 
 // What the host reads back of one outline.
 struct Readback {
-    bool found = false;
     std::vector<double> points;
     std::vector<double> bulges;
+    std::vector<double> model; // the corners, then the reference point
 };
 
 class ControlHarness {
@@ -126,16 +125,18 @@ public:
 
     CDrawObjAry& Doc() { return *ctrl.GetPtrData(); }
 
-    void Add(long id, std::initializer_list<double> points, std::initializer_list<double> bulges, double refX,
-        double refY)
+    // Window and model points as x, y pairs. Model points do not move with
+    // the mouse: outlines for the select page go without.
+    void Add(long id, const std::vector<double>& points, const std::vector<double>& bulges, double refX, double refY,
+        const std::vector<double>& model = {}, double modelRefX = 0, double modelRefY = 0)
     {
         CShapixCtrl::CPicDerData record;
         const CString window = TabList(points);
+        const CString modelPoints = TabList(model);
         const CString arcs = TabList(bulges);
         const double ref[2] = { refX, refY };
-        const double modelRef[2] = { 0, 0 };
-        // Model points do not move with the mouse; the outline goes without.
-        record.SetData(id, &window, nullptr, nullptr, nullptr, &arcs, ref, modelRef);
+        const double modelRef[2] = { modelRefX, modelRefY };
+        record.SetData(id, &window, &modelPoints, nullptr, nullptr, &arcs, ref, modelRef);
         ctrl.AddDrawObj(record);
     }
 
@@ -143,16 +144,20 @@ public:
     {
         Readback back;
         CShapixCtrl::CPicDerData record;
-        back.found = ctrl.GetObjData(id, record);
-        CString points, bulges;
+        ctrl.GetObjData(id, record);
+        CString points, model, bulges;
         double ref[2] = {};
         double modelRef[2] = {};
-        record.GetData(&points, nullptr, nullptr, nullptr, &bulges, ref, modelRef);
-        CArray<double, const double&> values;
-        record.GetPointsFromStr(points, values);
-        back.points = ToVector(values);
-        record.GetPointsFromStr(bulges, values);
-        back.bulges = ToVector(values);
+        record.GetData(&points, &model, nullptr, nullptr, &bulges, ref, modelRef);
+        auto values = [&record](const CString& text) {
+            CArray<double, const double&> out;
+            record.GetPointsFromStr(text, out);
+            return ToVector(out);
+        };
+        back.points = values(points);
+        back.bulges = values(bulges);
+        back.model = values(model);
+        back.model.insert(back.model.end(), { modelRef[0], modelRef[1] });
         return back;
     }
 
@@ -183,13 +188,15 @@ public:
     }
 };
 
-// Two outlines, apart from each other and from the edges:
-//   square 1: (60, 60) (160, 60) (160, 140) (60, 140), reference (110, 100);
-//   box 2: (240, 80) (320, 80) (320, 200) (240, 200), reference (300, 180).
+// Two outlines, apart from each other and from the edges: square 1 with
+// the reference point (110, 100) and box 2 with (300, 180).
+inline const std::vector<double> kSquareOutline { 60, 60, 160, 60, 160, 140, 60, 140 };
+inline const std::vector<double> kBoxOutline { 240, 80, 320, 80, 320, 200, 240, 200 };
+
 inline void AddSquareAndBox(ControlHarness& h)
 {
-    h.Add(1, { 60, 60, 160, 60, 160, 140, 60, 140 }, { 0, 0, 0, 0 }, 110, 100);
-    h.Add(2, { 240, 80, 320, 80, 320, 200, 240, 200 }, { 0, 0, 0, 0 }, 300, 180);
+    h.Add(1, kSquareOutline, { 0, 0, 0, 0 }, 110, 100);
+    h.Add(2, kBoxOutline, { 0, 0, 0, 0 }, 300, 180);
 }
 
 } // namespace control_test

@@ -1,15 +1,15 @@
 // The select page driven through the control's window messages: selecting,
 // dragging outlines, vertices and arc midpoints, the edge of the drawing
-// area, the cursors, the double click and the click on empty space.
+// area, the cursors, the double click and the click on empty space; and a
+// short session rendered to a PNG and read back.
 #include "ControlHarness.h"
+
+#include <cstdio>
 
 using namespace control_test;
 using Points = std::vector<double>;
 
 namespace {
-
-const Points kSquare { 60, 60, 160, 60, 160, 140, 60, 140 };
-const Points kBox { 240, 80, 320, 80, 320, 200, 240, 200 };
 
 int g_clicks = 0;
 bool CountClick()
@@ -33,30 +33,25 @@ TEST(SelectTool, PressOnASideSelectsAndADragMovesTheWholeOutline)
     h.Down(110, 60); // on the square's top side
     EXPECT_EQ(h.Doc().GetSelObj(), h.Poly(1));
     EXPECT_EQ(CWnd::GetCapture(), &h.ctrl);
-    {
-        SCOPED_TRACE("two steps add up; a whole-outline drag shows the arrow");
-        h.Drag(120, 70);
-        h.Drag(130, 75);
-        EXPECT_EQ(h.Cursor(), kArrow);
-        EXPECT_EQ(h.Read(1).points, Points({ 80, 75, 180, 75, 180, 155, 80, 155 }));
-    }
-    {
-        SCOPED_TRACE("2 more pixels bring the top within 3 of the box's top: it snaps onto it");
-        h.Drag(130, 77);
-        EXPECT_EQ(h.Read(1).points, Points({ 80, 80, 180, 80, 180, 160, 80, 160 }));
-    }
+    // Two steps add up; a whole-outline drag shows the arrow. Where it
+    // snaps is PolyMoveTest's.
+    const Points moved { 80, 75, 180, 75, 180, 155, 80, 155 };
+    h.Drag(120, 70);
+    h.Drag(130, 75);
+    EXPECT_EQ(h.Cursor(), kArrow);
+    EXPECT_EQ(h.Read(1).points, moved);
     platform::PumpMessages();
-    h.Up(130, 77);
+    h.Up(130, 75);
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
     EXPECT_TRUE(h.RepaintPending()) << "the end of a drag repaints the whole control";
-    EXPECT_EQ(h.Read(2).points, kBox);
+    EXPECT_EQ(h.Read(2).points, kBoxOutline);
     {
         SCOPED_TRACE("a press on the selection leaves it as it is; one on the box selects that");
         platform::PumpMessages();
-        h.Down(130, 80);
+        h.Down(130, 75);
         EXPECT_FALSE(h.RepaintPending());
         EXPECT_EQ(h.Doc().GetSelObj(), h.Poly(1));
-        h.Up(130, 80);
+        h.Up(130, 75);
         platform::PumpMessages();
         h.Down(280, 80);
         EXPECT_TRUE(h.RepaintPending());
@@ -72,11 +67,11 @@ TEST(SelectTool, PressOnASideSelectsAndADragMovesTheWholeOutline)
         platform::PumpMessages();
         h.Up(150, 200);
         EXPECT_FALSE(h.RepaintPending());
-        EXPECT_EQ(h.Read(1).points, Points({ 80, 80, 180, 80, 180, 160, 80, 160 }));
+        EXPECT_EQ(h.Read(1).points, moved);
     }
 }
 
-TEST(SelectTool, VertexDragSnapsToItsOwnOutlineAndToANeighbour)
+TEST(SelectTool, PressOnAHandleOfTheSelectionDragsThatVertex)
 {
     ControlHarness h;
     AddSquareAndBox(h);
@@ -90,22 +85,12 @@ TEST(SelectTool, VertexDragSnapsToItsOwnOutlineAndToANeighbour)
         EXPECT_EQ(h.Cursor(), kArrow);
     }
     {
-        SCOPED_TRACE("own outline: x = 157 lands on the other vertex's 160, y = 150 stays");
-        h.Down(160, 140);
-        h.Drag(157, 150);
-        EXPECT_EQ(h.Cursor(), kCross);
-        h.Up(157, 150);
-        EXPECT_EQ(h.Read(1).points, Points({ 60, 60, 160, 60, 160, 150, 60, 140 }));
-    }
-    {
-        SCOPED_TRACE("neighbour: (238, 78) is within 2 of the box's corner (240, 80)");
+        SCOPED_TRACE("(238, 78) is within 2 of the box's corner (240, 80): it snaps there");
         h.Down(160, 60);
-        h.Drag(200, 70);
-        EXPECT_EQ(h.Read(1).points, Points({ 60, 60, 200, 70, 160, 150, 60, 140 }));
         h.Drag(238, 78);
         EXPECT_EQ(h.Cursor(), kCross);
         h.Up(238, 78);
-        EXPECT_EQ(h.Read(1).points, Points({ 60, 60, 240, 80, 160, 150, 60, 140 }));
+        EXPECT_EQ(h.Read(1).points, Points({ 60, 60, 240, 80, 160, 140, 60, 140 }));
     }
     {
         SCOPED_TRACE("the selection's handle wins over the box, which alone would be hit there");
@@ -113,74 +98,58 @@ TEST(SelectTool, VertexDragSnapsToItsOwnOutlineAndToANeighbour)
         h.Down(240, 80);
         h.Drag(200, 100);
         h.Up(200, 100);
-        EXPECT_EQ(h.Read(1).points, Points({ 60, 60, 200, 100, 160, 150, 60, 140 }));
-        EXPECT_EQ(h.Read(2).points, kBox);
+        EXPECT_EQ(h.Read(1).points, Points({ 60, 60, 200, 100, 160, 140, 60, 140 }));
+        EXPECT_EQ(h.Read(2).points, kBoxOutline);
         EXPECT_EQ(h.Doc().GetSelObj(), h.Poly(1));
     }
 }
 
-TEST(SelectTool, DraggingAnArcMidpointBendsOrStraightensTheSide)
+TEST(SelectTool, PressOnAnArcMidpointOfTheSelectionBendsTheSide)
 {
     ControlHarness h;
     // Top side bulging upwards by a quarter turn (bulge tan 22.5 degrees):
     // its midpoint handle sits at (110, 39).
-    h.Add(3, { 60, 60, 160, 60, 160, 140, 60, 140 }, { 0.41421356, 0, 0, 0 }, 110, 100);
+    h.Add(3, kSquareOutline, { 0.41421356, 0, 0, 0 }, 110, 100);
     h.Click(110, 40);
     ASSERT_EQ(h.Doc().GetSelObj(), h.Poly(3));
-    {
-        SCOPED_TRACE("through (110, 30): sagitta 30 over a half chord of 50, bulge 0.6");
-        h.Down(110, 39);
-        h.Drag(110, 30);
-        EXPECT_EQ(h.Cursor(), kCross);
-        h.Up(110, 30);
-        const Readback back = h.Read(3);
-        ASSERT_EQ(back.bulges.size(), 4u);
-        EXPECT_NEAR(back.bulges[0], 0.6, 1e-5);
-        EXPECT_EQ(back.bulges[1], 0.0);
-        EXPECT_EQ(back.points, kSquare);
-    }
-    {
-        SCOPED_TRACE("dropped on the chord, the side becomes straight again");
-        h.Down(110, 30);
-        h.Drag(110, 61); // pulled onto y = 60 by the vertices, level with them
-        h.Up(110, 61);
-        const Readback back = h.Read(3);
-        EXPECT_EQ(back.bulges, Points({ 0, 0, 0, 0 }));
-        EXPECT_EQ(back.points, kSquare);
-    }
+    // Through (110, 30): sagitta 30 over a half chord of 50, bulge 0.6.
+    h.Down(110, 39);
+    h.Drag(110, 30);
+    EXPECT_EQ(h.Cursor(), kCross);
+    h.Up(110, 30);
+    const Readback back = h.Read(3);
+    ASSERT_EQ(back.bulges.size(), 4u);
+    EXPECT_NEAR(back.bulges[0], 0.6, 1e-5);
+    EXPECT_EQ(back.bulges[1], 0.0);
+    EXPECT_EQ(back.points, kSquareOutline);
 }
 
 TEST(SelectTool, DragPastTheEdgeIsConfinedAndAStepOverItRefused)
 {
     ControlHarness h;
-    h.Add(1, { 60, 60, 160, 60, 160, 140, 60, 140 }, {}, 110, 100);
+    h.Add(1, kSquareOutline, {}, 110, 100);
+    const Points atEdge { 294, 60, 394, 60, 394, 140, 294, 140 };
+    const CRect client(kClientOnScreen.x, kClientOnScreen.y, kClientOnScreen.x + kClientWidth,
+        kClientOnScreen.y + kClientHeight);
     h.Down(110, 60);
-    {
-        SCOPED_TRACE("the right side may reach the last column");
-        h.Drag(110 + kClientWidth - 160, 60);
-        EXPECT_EQ(h.Read(1).points, Points({ 294, 60, 394, 60, 394, 140, 294, 140 }));
-        EXPECT_FALSE(platform::CursorClip(nullptr));
-    }
-    {
-        SCOPED_TRACE("one column more is refused whole");
-        h.Drag(110 + kClientWidth - 159, 60);
-        EXPECT_EQ(h.Read(1).points, Points({ 294, 60, 394, 60, 394, 140, 294, 140 }));
-    }
-    {
-        SCOPED_TRACE("the last column and row are inside: refused, but not confined");
-        h.Drag(kClientWidth, kClientHeight);
-        EXPECT_FALSE(platform::CursorClip(nullptr));
-        EXPECT_EQ(h.Read(1).points, Points({ 294, 60, 394, 60, 394, 140, 294, 140 }));
-    }
-    for (const POINT outside : { POINT { kClientWidth + 1, 60 }, POINT { 0, 60 }, POINT { 200, kClientHeight + 1 } }) {
-        SCOPED_TRACE("outside at " + std::to_string(outside.x) + "," + std::to_string(outside.y));
+    // The right side may reach the last column; one column more is refused
+    // whole. The last column and row are inside: refused, but not confined.
+    const struct {
+        POINT at;
+        bool confined;
+    } steps[] = { { { 110 + kClientWidth - 160, 60 }, false }, { { 110 + kClientWidth - 159, 60 }, false },
+        { { kClientWidth, kClientHeight }, false }, { { kClientWidth + 1, 60 }, true }, { { 0, 60 }, true },
+        { { 200, kClientHeight + 1 }, true } };
+    for (const auto& step : steps) {
+        SCOPED_TRACE("at " + std::to_string(step.at.x) + "," + std::to_string(step.at.y));
         ClipCursor(nullptr);
-        h.Drag(outside.x, outside.y);
+        h.Drag(step.at.x, step.at.y);
         CRect clip;
-        ASSERT_TRUE(platform::CursorClip(&clip));
-        EXPECT_EQ(clip, CRect(kClientOnScreen.x, kClientOnScreen.y, kClientOnScreen.x + kClientWidth,
-                            kClientOnScreen.y + kClientHeight));
-        EXPECT_EQ(h.Read(1).points, Points({ 294, 60, 394, 60, 394, 140, 294, 140 }));
+        ASSERT_EQ(platform::CursorClip(&clip), step.confined);
+        if (step.confined) {
+            EXPECT_EQ(clip, client);
+        }
+        EXPECT_EQ(h.Read(1).points, atEdge);
     }
     h.Up(kClientWidth + 1, 60);
     EXPECT_FALSE(platform::CursorClip(nullptr));
@@ -232,5 +201,52 @@ TEST(SelectTool, ReleaseOverEmptySpaceCallsTheClickCallback)
         EXPECT_EQ(g_clicks, 1);
         h.Click(110, 60);
         EXPECT_EQ(g_clicks, 2);
+    }
+}
+
+TEST(ScriptedSession, PictureShowsTheOutlineWhereTheDragLeftIt)
+{
+    constexpr COLORREF kGreen = 0x00FF00; // an ordinary side
+    constexpr COLORREF kYellow = 0x00FFFF; // a vertex handle square
+    constexpr COLORREF kBlack = 0x000000;
+
+    ControlHarness h;
+    h.Add(1, kSquareOutline, {}, 110, 100);
+    platform::PumpMessages();
+    // Press on the top side, drag by (40, 50) in five steps, release.
+    h.Down(110, 60);
+    for (int step = 1; step <= 5; ++step)
+        h.Drag(110 + 8 * step, 60 + 10 * step);
+    h.Up(150, 110);
+    platform::PumpMessages();
+
+    const std::string path = testing::TempDir() + "shapix_drag_session.png";
+    ASSERT_TRUE(platform::CaptureClient(&h.ctrl).SavePng(path));
+    platform::Image picture;
+    ASSERT_TRUE(picture.LoadPng(path));
+    std::remove(path.c_str());
+    ASSERT_EQ(picture.Width(), kClientWidth);
+    ASSERT_EQ(picture.Height(), kClientHeight);
+
+    // Now (100, 110) (200, 110) (200, 190) (100, 190); the handle squares
+    // reach 6 pixels round each vertex.
+    const struct {
+        const char* label;
+        POINT at;
+        COLORREF colour;
+    } probes[] = {
+        { "new top side", { 150, 110 }, kGreen },
+        { "new right side", { 200, 150 }, kGreen },
+        { "new bottom side", { 150, 190 }, kGreen },
+        { "new left side", { 100, 150 }, kGreen },
+        { "left edge of the first vertex's square", { 94, 110 }, kYellow },
+        { "old top side", { 110, 60 }, kBlack },
+        { "old left side", { 60, 100 }, kBlack },
+        { "old bottom side", { 110, 140 }, kBlack },
+        { "old first vertex", { 60, 60 }, kBlack },
+    };
+    for (const auto& probe : probes) {
+        SCOPED_TRACE(probe.label);
+        EXPECT_EQ(picture.Pixel(probe.at.x, probe.at.y), probe.colour);
     }
 }

@@ -82,7 +82,7 @@ TEST(Pages, SelectToolSwitchesToolsAndARightClickLeavesASideTool)
         h.Up(130, 80);
         EXPECT_EQ(CWnd::GetCapture(), nullptr);
         EXPECT_EQ(doc.GetSelObj(), nullptr);
-        EXPECT_EQ(h.Read(1).points, Points({ 60, 60, 160, 60, 160, 140, 60, 140 }));
+        EXPECT_EQ(h.Read(1).points, kSquareOutline);
         h.RightClick(110, 60);
         EXPECT_EQ(doc.GetCurTool(), doc.GetTool(CShapixCtrl::toolRead));
     }
@@ -215,7 +215,7 @@ TEST(SideTool, ForgetsItsObjectWhenTheDocumentDropsIt)
         EXPECT_EQ(CDrawTool::s_pSideObj, nullptr);
         h.Click(280, 80);
         h.Hover(200, 250);
-        EXPECT_EQ(h.Read(1).points, Points({ 60, 60, 160, 60, 160, 140, 60, 140 }));
+        EXPECT_EQ(h.Read(1).points, kSquareOutline);
     }
 }
 

@@ -3,7 +3,6 @@
 #include "Shapix.h"
 #include "dialogs/EditSideDlg.h"
 #include "platform/dlg/ModalSession.h"
-#include "res/ShapixResourceTables.h"
 
 #include <gtest/gtest.h>
 
@@ -11,24 +10,12 @@ using platform::ModalSession;
 
 namespace {
 
-// Template 1004 comes from the library's module. Until the library's table
-// lists it the fixture lends it to that module, and takes it back after.
+// Template 1004 must come from the library's own resource table.
 class SideDialog : public testing::Test {
 protected:
-    SideDialog()
-        : m_lent(Library().AddDialog(shapix_resources::SideDialogTemplate()))
-    {
-    }
-    ~SideDialog() override
-    {
-        platform::SetModalDriver(nullptr);
-        if (m_lent)
-            Library().Remove(RT_DIALOG, CEditSideDlg::IDD);
-    }
-    static platform::ResourceModule& Library() { return *platform::ResourceModule::FromHandle(ShapixResourceHandle()); }
+    ~SideDialog() override { platform::SetModalDriver(nullptr); }
 
     ShapixResourceScope m_libraryResources;
-    bool m_lent;
 };
 
 // The ids of the value edits the user can type into: radius, arch, angle.

@@ -5,10 +5,7 @@
 
 #include <set>
 
-using dim_test::DimHost;
-using dim_test::Points;
-using dim_test::Texts;
-using dim_test::TextsOf;
+using namespace dim_test;
 using PointSet = std::set<CMyPoint*>;
 
 namespace {
@@ -59,7 +56,7 @@ TEST(ForgetPoint, JoinsTheLinksAroundAnEmptiedStationAndDropsEmptyEnds)
     EXPECT_EQ(mng.m_pAnchorY, nullptr);
     EXPECT_EQ(TextsOf(*mng.m_paHorz), Texts({ L"2000" }));
     EXPECT_EQ(TextsOf(*mng.m_paVert), Texts({ L"1000" }));
-    const auto labels = dim_test::Labels(doc);
+    const auto labels = Labels(doc);
     ASSERT_EQ(labels.size(), 2u);
     EXPECT_EQ(labels[0]->m_rcPosition.TopLeft(), CPoint(200, 365)) << "at the joined link's middle";
     mng.Apply();
@@ -71,30 +68,29 @@ TEST(ForgetPoint, JoinsTheLinksAroundAnEmptiedStationAndDropsEmptyEnds)
     mng.ForgetPoint(p.array[3]);
     EXPECT_EQ(mng.m_paHorz->GetSize(), 0);
     EXPECT_EQ(mng.m_paVert->GetSize(), 1) << "rows keep a point each";
-    EXPECT_EQ(dim_test::Labels(doc).size(), 1u);
+    EXPECT_EQ(Labels(doc).size(), 1u);
 }
 
 TEST_F(DimHost, DeletedVerticesAndRemovedOutlinesLeaveNoPointBehind)
 {
-    AddOutline(1, L"100\t100\t200\t100\t200\t200\t100\t200\t", L"", 150, 150);
-    AddOutline(2, L"250\t50\t350\t50\t350\t150\t", L"", 300, 100);
-    m_ctrl.CreateDimText(); // history over both outlines
-    m_ctrl.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 100)); // select outline 1,
-    m_ctrl.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(150, 100)); // tied to outline 2
-    auto* first = static_cast<CMyDrawPoly*>(Doc().GetObjByID(1));
-    CDrawObj* second = Doc().GetObjByID(2);
+    Add(1, { 100, 100, 200, 100, 200, 200, 100, 200 }, {}, 150, 150);
+    Add(2, { 250, 50, 350, 50, 350, 150 }, {}, 300, 100);
+    ctrl.CreateDimText(); // history over both outlines
+    Click(150, 100); // selects outline 1, tied to outline 2
+    CMyDrawPoly* first = Poly(1);
+    CDrawObj* second = Poly(2);
     ASSERT_NE(Doc().GetRelMng()->m_pAnchorX, nullptr);
     {
         SCOPED_TRACE("a vertex deleted with the side tool");
         CMyPoint* vertex = first->m_aVertices[2]; // the end of the side x = 200
-        m_ctrl.SelectTool(CShapixCtrl::toolDelSide);
-        m_ctrl.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(200, 150));
-        m_ctrl.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 150));
-        m_ctrl.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(200, 150));
+        ctrl.SelectTool(CShapixCtrl::toolDelSide);
+        Hover(200, 150);
+        Down(200, 150);
+        RightClick(200, 150);
         ASSERT_EQ(first->m_aVertices.GetSize(), 3);
         EXPECT_EQ(HeldPoints(Doc()).count(vertex), 0u);
         EXPECT_GT(Doc().GetRelMng()->m_paHorz->GetSize(), 0) << "the chains stay on the select page";
-        m_ctrl.UpdateWindow();
+        ctrl.UpdateWindow();
     }
     {
         SCOPED_TRACE("an outline removed from the document");
@@ -102,17 +98,17 @@ TEST_F(DimHost, DeletedVerticesAndRemovedOutlinesLeaveNoPointBehind)
         CObArray removed;
         removed.Add(second);
         Doc().RemoveObjs(&removed);
-        m_ctrl.InvalidateCtrl();
-        m_ctrl.UpdateWindow();
-        Model(1);
-        m_ctrl.SelectTool(CShapixCtrl::toolDim);
-        m_ctrl.SelectTool(CShapixCtrl::toolSelect);
+        ctrl.InvalidateCtrl();
+        ctrl.UpdateWindow();
+        Read(1);
+        ctrl.SelectTool(CShapixCtrl::toolDim);
+        ctrl.SelectTool(CShapixCtrl::toolSelect);
         const PointSet own = OwnPoints(first);
         for (CMyPoint* point : HeldPoints(Doc()))
             EXPECT_TRUE(own.count(point) && !gone.count(point));
     }
     SCOPED_TRACE("everything cleared while on the dimension page");
-    m_ctrl.SelectTool(CShapixCtrl::toolDim);
-    m_ctrl.ClearData();
+    ctrl.SelectTool(CShapixCtrl::toolDim);
+    ctrl.ClearData();
     EXPECT_TRUE(HeldPoints(Doc()).empty());
 }

@@ -1,14 +1,13 @@
-// Points, documents and a host window for the dimension tests, and what a
-// user sees of the dimensions: the label texts painted on the page.
+// Points and documents for the dimension tests, the control harness with
+// the dimension page, and what a user sees of the dimensions: the label
+// texts painted on the page.
 #pragma once
 
-#include "Shapix.h"
+#include "../control/ControlHarness.h"
 #include "dims/InputText.h"
 #include "dims/RelationMng.h"
 #include "platform/dlg/ModalSession.h"
 #include "platform/gdi/DeviceContext.h"
-
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -78,53 +77,20 @@ inline Texts ShownTexts(CDrawObjAry& doc)
     return texts;
 }
 
-// A host window with a control showing every page (client 394 x 294), a
-// Change counter and a scripted "输入尺寸".
-class DimHost : public testing::Test {
+// The control harness with every page bound to the control, a Change
+// counter and a scripted "输入尺寸".
+class DimHost : public testing::Test, public control_test::ControlHarness {
 protected:
     DimHost()
     {
-        m_host.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, 0, 0, 600, 400, nullptr, nullptr);
-        m_ctrl.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), &m_host, 7);
         for (auto page : { CShapixCtrl::toolDim, CShapixCtrl::toolRead, CShapixCtrl::toolSelect })
-            m_ctrl.SetCtrPtr(page, &m_ctrl);
-        m_ctrl.SetChangeListener([this](CStringArray* array) {
+            ctrl.SetCtrPtr(page, &ctrl);
+        ctrl.SetChangeListener([this](CStringArray* array) {
             ++m_changes;
             EXPECT_EQ(array, nullptr);
         });
     }
     ~DimHost() override { platform::SetModalDriver(nullptr); }
-
-    CDrawObjAry& Doc() { return *m_ctrl.GetPtrData(); }
-
-    // Window and model corners as TAB-separated x, y pairs.
-    void AddOutline(int id, const wchar_t* window, const wchar_t* model, double refX, double refY,
-        double modelRefX = 0, double modelRefY = 0)
-    {
-        CShapixCtrl::CPicDerData record;
-        const CString points = window;
-        const CString modelPoints = model;
-        const double ref[2] = { refX, refY };
-        const double modelRef[2] = { modelRefX, modelRefY };
-        record.SetData(id, &points, &modelPoints, nullptr, nullptr, nullptr, ref, modelRef);
-        m_ctrl.AddDrawObj(record);
-    }
-
-    // The model coordinates the host reads back: corners, then reference.
-    std::vector<double> Model(int id)
-    {
-        CShapixCtrl::CPicDerData record;
-        EXPECT_TRUE(m_ctrl.GetObjData(id, record));
-        CString points, modelPoints;
-        double ref[2] = {};
-        double modelRef[2] = {};
-        record.GetData(&points, &modelPoints, nullptr, nullptr, nullptr, ref, modelRef);
-        CArray<double, const double&> values;
-        record.GetPointsFromStr(modelPoints, values);
-        std::vector<double> model(values.GetData(), values.GetData() + values.GetSize());
-        model.insert(model.end(), { modelRef[0], modelRef[1] });
-        return model;
-    }
 
     // Clicks at (x, y) and answers "输入尺寸" with the text. Returns what
     // the dialog showed.
@@ -137,15 +103,12 @@ protected:
             session.SetText(1000, text);
             session.Click(IDOK);
         });
-        m_ctrl.UpdateWindow(); // labels are hit where the last paint measured them
-        m_ctrl.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        m_ctrl.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        ctrl.UpdateWindow(); // labels are hit where the last paint measured them
+        Click(x, y);
         platform::SetModalDriver(nullptr);
         return shown;
     }
 
-    CWnd m_host;
-    CShapixCtrl m_ctrl;
     int m_changes = 0;
 };
 

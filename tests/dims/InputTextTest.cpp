@@ -1,22 +1,22 @@
-// The dimension label: drawn and hit only on the dimension page, and the
-// value dialog behind it.
+// The dimension label: drawn and hit only on the dimension page, the value
+// dialog behind it, and a user typing dimensions that the host reads back.
 #include "DimTestSupport.h"
 
 #include <stdexcept>
 
-using dim_test::DimHost;
+using namespace dim_test;
 
 TEST(DimensionLabel, DrawsOnTheDimensionPageAndIsHitAroundItsCentredText)
 {
     CDrawObjAry doc;
     doc.m_nHeight = 400;
-    dim_test::Points p;
+    Points p;
     p.Add(80, 10, -1, -1, 1); // the horizontal chain only
     p.Add(120, 10, -1, -1, 1);
     CStringArray dimX, dimY;
     dimX.Add(L"12345"); // 40 pixels wide in the record DC
     doc.GetRelMng()->Build(dimX, dimY, p.array);
-    CInputText& label = *dim_test::Labels(doc).at(0);
+    CInputText& label = *Labels(doc).at(0);
 
     platform::CRecordDC dc;
     label.Draw(&dc, &doc);
@@ -47,9 +47,9 @@ TEST(DimensionLabel, DrawsOnTheDimensionPageAndIsHitAroundItsCentredText)
 
 TEST_F(DimHost, EditingALabelStoresTheValueInItsShortFormAndTellsTheHost)
 {
-    AddOutline(1, L"100\t100\t300\t100\t300\t200\t", L"", 200, 150);
-    m_ctrl.SelectTool(CShapixCtrl::toolDim);
-    CInputText& label = *dim_test::Labels(Doc()).at(0);
+    Add(1, { 100, 100, 300, 100, 300, 200 }, {}, 200, 150);
+    ctrl.SelectTool(CShapixCtrl::toolDim);
+    CInputText& label = *Labels(Doc()).at(0);
     const struct {
         const wchar_t* old;
         const wchar_t* typed; // "" cancels
@@ -74,7 +74,7 @@ TEST_F(DimHost, EditingALabelStoresTheValueInItsShortFormAndTellsTheHost)
             session.SetText(1000, c.typed);
             session.Click(*c.typed ? IDOK : IDCANCEL);
         });
-        label.EditProp(&m_ctrl);
+        label.EditProp(&ctrl);
         EXPECT_EQ(shown, c.shown);
         EXPECT_EQ(label.GetText(), c.stored);
         EXPECT_EQ(m_changes, c.changes);
@@ -84,31 +84,72 @@ TEST_F(DimHost, EditingALabelStoresTheValueInItsShortFormAndTellsTheHost)
         session.SetText(1000, L"5");
         session.Click(IDOK);
     });
-    label.EditProp(&m_host);
+    label.EditProp(&host);
     EXPECT_EQ(label.GetText(), L"abc");
 }
 
 TEST_F(DimHost, TheValueDialogComesFromTheLibraryWhateverTheCurrentResourceHandle)
 {
-    AddOutline(1, L"100\t100\t300\t100\t300\t200\t", L"", 200, 150);
-    m_ctrl.SelectTool(CShapixCtrl::toolDim);
-    CInputText& label = *dim_test::Labels(Doc()).at(0);
-    platform::ResourceModule host(L"host"); // with a 1002 of its own, made current
-    host.AddDialog({ 1002, WS_POPUP | WS_CAPTION, 0, L"host", 0, L"", 0, 0, 50, 50, {} });
+    Add(1, { 100, 100, 300, 100, 300, 200 }, {}, 200, 150);
+    ctrl.SelectTool(CShapixCtrl::toolDim);
+    CInputText& label = *Labels(Doc()).at(0);
+    platform::ResourceModule hostModule(L"host"); // with a 1002 of its own, made current
+    hostModule.AddDialog({ 1002, WS_POPUP | WS_CAPTION, 0, L"host", 0, L"", 0, 0, 50, 50, {} });
     const HINSTANCE previous = AfxGetResourceHandle();
-    AfxSetResourceHandle(host.Handle());
+    AfxSetResourceHandle(hostModule.Handle());
 
     std::wstring caption;
     platform::SetModalDriver([&](platform::ModalSession& session) {
         caption = session.Caption();
         EXPECT_EQ(AfxGetResourceHandle(), ShapixResourceHandle());
     });
-    label.EditProp(&m_ctrl);
+    label.EditProp(&ctrl);
     EXPECT_EQ(caption, L"输入尺寸");
-    EXPECT_EQ(AfxGetResourceHandle(), host.Handle());
+    EXPECT_EQ(AfxGetResourceHandle(), hostModule.Handle());
 
     platform::SetModalDriver([](platform::ModalSession&) { throw std::runtime_error("host gone"); });
-    EXPECT_THROW(label.EditProp(&m_ctrl), std::runtime_error);
-    EXPECT_EQ(AfxGetResourceHandle(), host.Handle()) << "restored on an exception too";
+    EXPECT_THROW(label.EditProp(&ctrl), std::runtime_error);
+    EXPECT_EQ(AfxGetResourceHandle(), hostModule.Handle()) << "restored on an exception too";
     AfxSetResourceHandle(previous);
+}
+
+namespace {
+
+// The client area is 294 high: the first horizontal label's top is at
+// 294 - 35, the vertical labels' tops 7 above their middles.
+constexpr int kFirstHorzLabelY = 259 + 4;
+
+} // namespace
+
+TEST_F(DimHost, TypingTheFirstLinkOfARectangleMovesItsModelPointsWhenThePageIsLeft)
+{
+    // Model x: left 0, reference 1000, right 2000; model y: 0, 500, 1000.
+    Add(1, { 100, 100, 300, 100, 300, 200, 100, 200 }, {}, 200, 150, { 0, 0, 2000, 0, 2000, 1000, 0, 1000 }, 1000,
+        500);
+    ctrl.CreateDimText();
+    ctrl.SelectTool(CShapixCtrl::toolDim);
+    EXPECT_EQ(ShownTexts(Doc()), (Texts { L"1000", L"1000", L"500", L"500" }));
+
+    ctrl.UpdateWindow();
+    Hover(150, kFirstHorzLabelY);
+    EXPECT_EQ(Cursor(), 129) << "the hand over a label";
+    EXPECT_EQ(TypeAt(150, kFirstHorzLabelY, L"1500"), L"1000");
+    EXPECT_EQ(m_changes, 1);
+    EXPECT_EQ(ShownTexts(Doc()), (Texts { L"1500", L"1000", L"500", L"500" }));
+    EXPECT_EQ(TypeAt(4, 125 - 7 + 4, L"500"), L"500") << "the same value again";
+    EXPECT_EQ(m_changes, 1) << "an unchanged value is not reported";
+
+    ctrl.SelectTool(CShapixCtrl::toolSelect);
+    EXPECT_EQ(Read(1).model, (std::vector<double> { 0, 0, 2500, 0, 2500, 1000, 0, 1000, 1500, 500 }));
+    EXPECT_EQ(Read(1).points, (std::vector<double> { 100, 100, 300, 100, 300, 200, 100, 200 }))
+        << "window coordinates stay";
+    EXPECT_EQ(TypeAt(150, kFirstHorzLabelY, L"9"), L"(no dialog)") << "no labels on the select page";
+    EXPECT_TRUE(ShownTexts(Doc()).empty());
+
+    SCOPED_TRACE("the typed value survives the rebuild when the page is entered again");
+    ctrl.SelectTool(CShapixCtrl::toolDim);
+    EXPECT_EQ(ShownTexts(Doc()), (Texts { L"1500", L"1000", L"500", L"500" }));
+    EXPECT_EQ(TypeAt(4, 175 - 7 + 4, L"250"), L"500");
+    EXPECT_EQ(Read(1).model, (std::vector<double> { 0, 0, 2500, 0, 2500, 750, 0, 750, 1500, 500 }))
+        << "fetching applies on the dimension page too";
 }

@@ -1,9 +1,8 @@
-// Building, applying and drawing the dimension chains over plain points.
+// Building, applying and drawing the dimension chains over plain points,
+// and the history that gives rebuilt links their saved values back.
 #include "DimTestSupport.h"
 
-using dim_test::Points;
-using dim_test::Texts;
-using dim_test::TextsOf;
+using namespace dim_test;
 using Station = std::vector<CMyPoint*>;
 
 namespace {
@@ -50,7 +49,7 @@ TEST(RelationChains, StationsRoundSortAndFollowTagsAndAnchors)
     EXPECT_EQ(horz.GetSize() + vert.GetSize(), 0);
 }
 
-TEST(RelationChains, BuildPlacesOneLabelPerLinkAndConsumesTexts)
+TEST(RelationChains, BuildPlacesOneLabelPerLink)
 {
     CDrawObjAry doc;
     doc.m_nHeight = 400;
@@ -61,13 +60,11 @@ TEST(RelationChains, BuildPlacesOneLabelPerLinkAndConsumesTexts)
     for (const wchar_t* text : { L"7", L"8", L"9" })
         dimX.Add(text);
     mng.Build(dimX, dimY, p.array);
-    EXPECT_EQ(TextsOf(*mng.m_paHorz), Texts({ L"7", L"8" }));
-    EXPECT_EQ(TextsOf(*mng.m_paVert), Texts({ L"0", L"0" })) << "a list that runs out gives 0";
-    EXPECT_EQ(TextsOf(dimX), Texts({ L"9" })) << "the surplus waits for the next build";
+    EXPECT_EQ(TextsOf(*mng.m_paHorz), Texts({ L"7", L"8" })); // how texts are taken: BatchedRemovalTest
 
     // Horizontal labels centred between their stations, odd links above
     // the line at H - 20 and even ones below; vertical ones at x = 2.
-    const auto labels = dim_test::Labels(doc);
+    const auto labels = Labels(doc);
     ASSERT_EQ(labels.size(), 4u);
     const CPoint at[] = { { 150, 365 }, { 250, 380 }, { 2, 118 }, { 2, 168 } };
     const unsigned int align[] = { 6, 6, 0, 0 };
@@ -81,7 +78,7 @@ TEST(RelationChains, BuildPlacesOneLabelPerLinkAndConsumesTexts)
 
     SCOPED_TRACE("a rebuild replaces the labels; one point changes nothing");
     mng.Build(dimX, dimY, p.array);
-    EXPECT_EQ(dim_test::Labels(doc).size(), 4u);
+    EXPECT_EQ(Labels(doc).size(), 4u);
     CRelation* first = (*mng.m_paHorz)[0];
     p.array.SetSize(1);
     mng.Build(dimX, dimY, p.array);
@@ -156,5 +153,52 @@ TEST(RelationChains, DrawPutsTicksAndExtensionLinesAlongBottomAndLeft)
             lines.back() += " " + point;
     }
     EXPECT_EQ(lines, expected);
-    EXPECT_TRUE(dim_test::ShownTexts(doc).empty()) << "labels show only on the dimension page";
+    EXPECT_TRUE(ShownTexts(doc).empty()) << "labels show only on the dimension page";
+}
+
+TEST(RelationHistory, RebuiltLinksGetTheValuesOfTheLinksSharingTheirPoints)
+{
+    CDrawObjAry doc;
+    CRelationMng& mng = *doc.GetRelMng();
+    Points p;
+    p.AddRectangle();
+    CStringArray dimX, dimY;
+    doc.ComputeDimTexts(p.array, dimX, dimY);
+    mng.Build(dimX, dimY, p.array);
+    (*mng.m_paHorz)[0]->m_strValue = L"1500";
+    mng.SaveHistory();
+    mng.SaveHistory();
+    EXPECT_EQ(mng.m_hisRel.m_aSaveHorz.GetSize(), 2) << "an unchanged chain saved twice adds nothing";
+
+    mng.Build(dimX, dimY, p.array);
+    EXPECT_EQ(TextsOf(*mng.m_paHorz), Texts({ L"0", L"0" }));
+    mng.RestoreHistory();
+    EXPECT_EQ(TextsOf(*mng.m_paHorz), Texts({ L"1500", L"1000" }));
+    EXPECT_EQ(TextsOf(*mng.m_paVert), Texts({ L"500", L"500" }));
+    {
+        SCOPED_TRACE("a station that gained a point still matches");
+        p.owned[4]->m_x = 300; // the reference point joins the right corners
+        mng.Build(dimX, dimY, p.array);
+        mng.RestoreHistory();
+        EXPECT_EQ(TextsOf(*mng.m_paHorz), Texts({ L"1500" }));
+        p.owned[4]->m_x = 200;
+    }
+    {
+        SCOPED_TRACE("of two matching entries the newer wins");
+        mng.Build(dimX, dimY, p.array);
+        CRelation& link = *(*mng.m_paHorz)[0];
+        link.m_aFrom.Add(p.array[4]); // now shares points with both entries:
+        link.m_aTo.Add(p.array[1]); // link 2's, saved first, and link 1's
+        EXPECT_EQ(CHisRel::FindMatch(mng.m_hisRel.m_aSaveHorz, link), mng.m_hisRel.m_aSaveHorz[1]);
+    }
+    SCOPED_TRACE("a forgotten lone point leaves its entries unmatched");
+    CMyPoint stranger;
+    mng.ForgetPoint(&stranger);
+    EXPECT_EQ(mng.m_hisRel.m_aSaveHorz[1]->m_aTo.GetSize(), 1) << "unknown points change nothing";
+    mng.ForgetPoint(p.array[4]);
+    EXPECT_EQ(mng.m_hisRel.m_aSaveHorz[1]->m_aTo.GetSize(), 0);
+    p.array.RemoveAt(4);
+    mng.Build(dimX, dimY, p.array);
+    mng.RestoreHistory();
+    EXPECT_EQ(TextsOf(*mng.m_paHorz), Texts({ L"0" }));
 }

@@ -93,33 +93,6 @@ TEST(PolyDraw, ObjectRectangleIsBoundedByTheRoundedVertices)
     EXPECT_EQ(MakePoly({ 30, 40 })->GetObjRect(), CRect(0, 0, 0, 0));
 }
 
-// A tombstone on black: an arc over (20, 60) .. (100, 60) rising to
-// (60, 20), straight sides down to y = 100, the reference point at (60, 80).
-TEST(PolyDraw, OutlineAndTrackerReachThePixels)
-{
-    CClientDC screen(nullptr);
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(&screen));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 120, 120));
-    CBitmap* old = dc.SelectObject(&bitmap);
-    dc.FillSolidRect(0, 0, 120, 120, 0);
-    const auto poly = MakePoly({ 20, 60, 100, 60, 100, 100, 20, 100 }, { 1 }, Floatpt(60, 80));
-    poly->Draw(&dc, nullptr);
-    poly->DrawTracker(&dc, CMyDrawPoly::trackSelected);
-
-    EXPECT_EQ(dc.GetPixel(60, 100), RGB(0, 255, 0)); // bottom side
-    EXPECT_EQ(dc.GetPixel(94, 96), RGB(255, 255, 0)); // left edge of the square at (100, 100)
-    EXPECT_EQ(dc.GetPixel(54, 80), RGB(0, 255, 255)); // left edge of the reference square
-    EXPECT_EQ(dc.GetPixel(60, 50), 0u); // inside
-    int arcPixels = 0;
-    for (int y = 18; y <= 22; ++y)
-        arcPixels += dc.GetPixel(60, y) == RGB(0, 255, 0);
-    EXPECT_GE(arcPixels, 1); // the arc's top, inside its midpoint square
-    EXPECT_EQ(dc.GetPixel(54, 20), RGB(255, 255, 0)); // that square's left edge
-    dc.SelectObject(old);
-}
-
 // Repaints and handle queries reuse what they worked out for a side until
 // its rounded ends or its bulge change; whatever happens to the outline in
 // between, they must give what the side's own geometry gives.

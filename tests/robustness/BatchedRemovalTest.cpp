@@ -1,12 +1,9 @@
 // Labels leave the document in one pass and a chain's texts leave their
 // list together; both must keep what one-by-one removal gave: the order of
 // what stays, pointers cleared, texts taken from the front, surplus kept.
-#include "Shapix.h"
+#include "../dims/DimTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
+using namespace dim_test;
 
 namespace {
 
@@ -43,49 +40,42 @@ TEST(BatchedRemoval, LabelsLeaveInOnePassKeepingTheRestInOrder)
     EXPECT_EQ(doc.m_pSnapObjX, nullptr);
 
     // An outline among the labels takes the general path: its points leave
-    // the chains, and it goes too.
+    // the chains, it goes too, and so does the selection on it.
     CShapixCtrl::CPicDerData record;
     const CString points = L"0\t0\t100\t0\t100\t50\t";
     const double ref[2] = { 10, 10 };
     record.SetData(9, &points, &points, nullptr, nullptr, nullptr, ref, ref);
     auto* poly = new CMyDrawPoly(&record);
     doc.m_objs.Add(poly);
+    doc.m_pSelObj = poly;
     gone.RemoveAll();
-    gone.Add(labels[7]);
-    gone.Add(poly);
+    for (CObject* obj : { static_cast<CObject*>(labels[7]), static_cast<CObject*>(&stranger), static_cast<CObject*>(poly) })
+        gone.Add(obj);
     doc.RemoveObjs(&gone);
     EXPECT_EQ(Objects(doc), (std::vector<CDrawObj*> { labels[1], labels[3], labels[4], labels[6] }));
+    EXPECT_EQ(doc.GetSelObj(), nullptr);
+    EXPECT_EQ(doc.GetObjByID(9), nullptr);
 }
 
 TEST(BatchedRemoval, ChainsTakeTextsFromTheFrontAndKeepTheSurplus)
 {
-    std::vector<std::unique_ptr<CMyPoint>> owned;
-    CTypedPtrArray<CObArray, CMyPoint*> points;
-    for (double x : { 10.0, 20.0, 30.0, 40.0 }) {
-        owned.push_back(std::make_unique<CMyPoint>(x, x, 0.0, 0.0, 0));
-        points.Add(owned.back().get());
-    }
+    Points points;
+    for (double x : { 10.0, 20.0, 30.0, 40.0 })
+        points.Add(x, x, 0, 0);
     CRelationMng manager(nullptr);
     CStringArray texts;
     for (const wchar_t* text : { L"a", L"b", L"c", L"d", L"e", L"f", L"g", L"h" })
         texts.Add(text);
     // One list for both chains: three links each, the vertical chain takes
     // what the horizontal one left.
-    manager.Build(texts, texts, points);
-    ASSERT_EQ(manager.m_paHorz->GetSize(), 3);
-    ASSERT_EQ(manager.m_paVert->GetSize(), 3);
-    const wchar_t* expected[] = { L"a", L"b", L"c", L"d", L"e", L"f" };
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ((*manager.m_paHorz)[k]->m_strValue, expected[k]);
-        EXPECT_EQ((*manager.m_paVert)[k]->m_strValue, expected[3 + k]);
-    }
-    ASSERT_EQ(texts.GetSize(), 2);
-    EXPECT_EQ(texts[0], L"g");
+    manager.Build(texts, texts, points.array);
+    EXPECT_EQ(TextsOf(*manager.m_paHorz), Texts({ L"a", L"b", L"c" }));
+    EXPECT_EQ(TextsOf(*manager.m_paVert), Texts({ L"d", L"e", L"f" }));
+    EXPECT_EQ(TextsOf(texts), Texts({ L"g", L"h" }));
 
     // Too few texts: the rest of the links get "0" and the list ends empty.
-    manager.Build(texts, texts, points);
-    EXPECT_EQ((*manager.m_paHorz)[1]->m_strValue, L"h");
-    EXPECT_EQ((*manager.m_paHorz)[2]->m_strValue, L"0");
-    EXPECT_EQ((*manager.m_paVert)[0]->m_strValue, L"0");
+    manager.Build(texts, texts, points.array);
+    EXPECT_EQ(TextsOf(*manager.m_paHorz), Texts({ L"g", L"h", L"0" }));
+    EXPECT_EQ(TextsOf(*manager.m_paVert), Texts({ L"0", L"0", L"0" }));
     EXPECT_EQ(texts.GetSize(), 0);
 }

@@ -12,7 +12,6 @@ TEST(HandleMidpoint, EachMidpointHandleIsThatSidesEntryOfGetSideMidPoints)
     std::mt19937 random(17);
     std::uniform_real_distribution<double> coordinate(-50, 400);
     std::uniform_real_distribution<double> bulge(-3, 3);
-    int checked = 0;
     for (int vertices = 1; vertices <= 25; ++vertices) {
         for (int round = 0; round < 8; ++round) {
             CShapixCtrl::CPicDerData record;
@@ -37,11 +36,9 @@ TEST(HandleMidpoint, EachMidpointHandleIsThatSidesEntryOfGetSideMidPoints)
                 ASSERT_NE(handle, nullptr);
                 EXPECT_EQ(handle->m_x, mids[2 * side]);
                 EXPECT_EQ(handle->m_y, mids[2 * side + 1]);
-                ++checked;
             }
             EXPECT_EQ(poly.GetHandle(2 * vertices + 1), &poly.m_ptRef);
             EXPECT_EQ(poly.GetHandle(2 * vertices + 2), nullptr);
         }
     }
-    EXPECT_EQ(checked, 8 * 25 * 26 / 2);
 }

@@ -16,7 +16,6 @@ namespace {
 
 using Points = CTypedPtrArray<CObArray, CMyPoint*>;
 using Links = CTypedPtrArray<CObArray, CRelation*>;
-using Entries = CTypedPtrArray<CObArray, CSaveRel*>;
 
 // A chain of links between random stations; owns its links and labels.
 struct Chain {
@@ -64,7 +63,8 @@ struct World {
     }
 };
 
-std::string Describe(const Entries& entries)
+// Saved entries or links: their stations, texts and directions.
+template <class Array> std::string Describe(const Array& entries)
 {
     std::string out;
     auto list = [&out](const Points& points) {
@@ -82,20 +82,10 @@ std::string Describe(const Entries& entries)
     return out;
 }
 
-std::vector<std::wstring> Texts(const Links& links)
-{
-    std::vector<std::wstring> texts;
-    for (INT_PTR i = 0; i < links.GetSize(); ++i)
-        texts.push_back(links[i]->m_strValue.Str() + (links[i]->m_bHorz ? L" h" : L" v"));
-    return texts;
-}
-
 } // namespace
 
 TEST(HistoryMatch, SaveAndRestoreMatchTheScanOfEveryEntry)
 {
-    int saves = 0;
-    int restores = 0;
     for (int poolSize : { 3, 8, 40 }) {
         World world(poolSize);
         CHisRel fast;
@@ -114,7 +104,6 @@ TEST(HistoryMatch, SaveAndRestoreMatchTheScanOfEveryEntry)
             direct_rules::Save(vert.links, direct.m_aSaveVert);
             ASSERT_EQ(Describe(fast.m_aSaveHorz), Describe(direct.m_aSaveHorz));
             ASSERT_EQ(Describe(fast.m_aSaveVert), Describe(direct.m_aSaveVert));
-            ++saves;
 
             // Fresh links with the texts a rebuild gives them.
             Chain again;
@@ -132,8 +121,7 @@ TEST(HistoryMatch, SaveAndRestoreMatchTheScanOfEveryEntry)
             Chain none;
             fast.Restore(again.links, none.links);
             direct_rules::Restore(againDirect.links, direct.m_aSaveHorz);
-            ASSERT_EQ(Texts(again.links), Texts(againDirect.links));
-            ++restores;
+            ASSERT_EQ(Describe(again.links), Describe(againDirect.links));
 
             // A forgotten point leaves entries that can no longer match.
             if (round % 7 == 6) {
@@ -144,6 +132,4 @@ TEST(HistoryMatch, SaveAndRestoreMatchTheScanOfEveryEntry)
         }
         EXPECT_GT(fast.m_aSaveHorz.GetSize(), 0);
     }
-    EXPECT_EQ(saves, 180);
-    EXPECT_EQ(restores, 180);
 }

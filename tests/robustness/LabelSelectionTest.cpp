@@ -2,10 +2,9 @@
 // label under the cursor as its object, and its press selects that object,
 // which deletes every label first; the selection then pointed at a deleted
 // label. Now nothing is selected and the document stays consistent.
+#include "../dims/DimTestSupport.h"
 #include "SessionDriver.h"
 #include "SessionInvariants.h"
-
-#include <gtest/gtest.h>
 
 TEST(LabelSelection, AddSideToolPressedOnALabelSelectsNothing)
 {
@@ -16,10 +15,8 @@ TEST(LabelSelection, AddSideToolPressedOnALabelSelectsNothing)
     session.ctrl.SelectTool(CShapixCtrl::toolDim);
     platform::PumpMessages(); // labels take their size from the first paint
 
-    CInputText* label = nullptr;
-    for (INT_PTR i = 0; i < session.Doc().m_objs.GetSize() && !label; ++i)
-        label = dynamic_cast<CInputText*>(session.Doc().m_objs[i]);
-    ASSERT_NE(label, nullptr);
+    ASSERT_FALSE(dim_test::Labels(session.Doc()).empty());
+    CInputText* label = dim_test::Labels(session.Doc())[0];
     const CRect box = label->m_rcPosition;
     const int x = label->GetAlign() == CInputText::kAlignCentred ? box.left : box.left + 2;
     const int y = box.top + 2;

@@ -84,13 +84,13 @@ public:
     void AddOutline(long id, const std::vector<double>& window, const std::vector<double>& model,
         const std::vector<double>& bulges, double refX, double refY)
     {
-        CString points, modelPoints, arcs;
-        for (double v : window)
-            points.AppendFormat(L"%.5lf\t", v);
-        for (double v : model)
-            modelPoints.AppendFormat(L"%.5lf\t", v);
-        for (double v : bulges)
-            arcs.AppendFormat(L"%.5lf\t", v);
+        auto tabbed = [](const std::vector<double>& values) {
+            CString text;
+            for (double v : values)
+                text.AppendFormat(L"%.5lf\t", v);
+            return text;
+        };
+        const CString points = tabbed(window), modelPoints = tabbed(model), arcs = tabbed(bulges);
         const CString types = L"";
         const CString names = L"直线\t圆弧\t";
         const double ref[2] = { refX, refY };
@@ -104,28 +104,26 @@ public:
     void Apply(const Event& e, const Answer& answer)
     {
         m_answer = answer;
-        const LPARAM at = MAKELPARAM(e.x, e.y);
+        auto send = [&](UINT message, WPARAM keys) { ctrl.SendMessage(message, keys, MAKELPARAM(e.x, e.y)); };
+        const long id = m_ids.empty() ? 0 : m_ids[static_cast<size_t>(e.param) % m_ids.size()];
         switch (e.kind) {
+        case EventKind::DoubleClick:
+            send(WM_LBUTTONDOWN, MK_LBUTTON);
+            send(WM_LBUTTONUP, 0);
+            send(WM_LBUTTONDBLCLK, MK_LBUTTON);
+            [[fallthrough]];
+        case EventKind::Release:
+            send(WM_LBUTTONUP, 0);
+            break;
         case EventKind::Press:
-            ctrl.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+            send(WM_LBUTTONDOWN, MK_LBUTTON);
             break;
         case EventKind::Drag:
-            ctrl.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, at);
-            break;
-        case EventKind::Release:
-            ctrl.SendMessage(WM_LBUTTONUP, 0, at);
-            break;
         case EventKind::Hover:
-            ctrl.SendMessage(WM_MOUSEMOVE, 0, at);
-            break;
-        case EventKind::DoubleClick:
-            ctrl.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
-            ctrl.SendMessage(WM_LBUTTONUP, 0, at);
-            ctrl.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-            ctrl.SendMessage(WM_LBUTTONUP, 0, at);
+            send(WM_MOUSEMOVE, e.kind == EventKind::Drag ? MK_LBUTTON : 0);
             break;
         case EventKind::RightClick:
-            ctrl.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, at);
+            send(WM_RBUTTONDOWN, MK_RBUTTON);
             break;
         case EventKind::Tool:
             ctrl.SelectTool(static_cast<CShapixCtrl::ToolType>(std::abs(e.param % 6)));
@@ -134,26 +132,23 @@ public:
             ctrl.CreateDimText();
             break;
         case EventKind::Read:
-            if (!m_ids.empty()) {
-                CShapixCtrl::CPicDerData record;
-                if (ctrl.GetObjData(static_cast<int>(m_ids[static_cast<size_t>(e.param) % m_ids.size()]), record)) {
-                    CString points, model, types, names, bulges;
-                    double ref[2] = {};
-                    double modelRef[2] = {};
-                    record.GetData(&points, &model, &types, &names, &bulges, ref, modelRef);
-                }
+            if (CShapixCtrl::CPicDerData record; !m_ids.empty() && ctrl.GetObjData(static_cast<int>(id), record)) {
+                CString points, model, types, names, bulges;
+                double ref[2] = {};
+                double modelRef[2] = {};
+                record.GetData(&points, &model, &types, &names, &bulges, ref, modelRef);
             }
             break;
         case EventKind::Visibility:
             if (!m_ids.empty())
-                ctrl.SetObjVisible(static_cast<int>(m_ids[static_cast<size_t>(e.param) % m_ids.size()]), e.x % 4 != 0);
+                ctrl.SetObjVisible(static_cast<int>(id), e.x % 4 != 0);
             break;
         case EventKind::Paint:
+            platform::PumpMessages();
+            break;
         case EventKind::Count:
             break;
         }
-        if (e.kind == EventKind::Paint)
-            platform::PumpMessages();
     }
 
     int DialogsAnswered() const { return m_dialogs; }

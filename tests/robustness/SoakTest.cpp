@@ -44,10 +44,6 @@ INT_PTR LivePointCount(CDrawObjAry& doc)
     return points.GetSize();
 }
 
-struct Counts {
-    int byKind[static_cast<int>(robustness::EventKind::Count)] = {};
-};
-
 class Soak {
 public:
     Soak()
@@ -180,13 +176,13 @@ public:
 TEST(Soak, RandomSessionKeepsTheDocumentConsistent)
 {
     Soak soak;
-    Counts counts;
+    int counts[static_cast<int>(robustness::EventKind::Count)] = {};
     const int events = EventCount();
     INT_PTR pointsBefore = LivePointCount(soak.m_session.Doc());
     for (int step = 0; step < events; ++step) {
         const robustness::Event e = soak.NextEvent();
         soak.m_session.Apply(e, soak.NextAnswer());
-        ++counts.byKind[static_cast<int>(e.kind)];
+        ++counts[static_cast<int>(e.kind)];
         // The whole history where points were destroyed (a vertex deleted
         // changes the count) and every 50 events; the rest every event.
         const INT_PTR pointsNow = LivePointCount(soak.m_session.Doc());
@@ -201,7 +197,7 @@ TEST(Soak, RandomSessionKeepsTheDocumentConsistent)
     std::printf("soak: %d events, %d dialogs answered\n", events, soak.m_session.DialogsAnswered());
     // The session reached every kind of event, dialogs included.
     for (int kind = 0; kind < static_cast<int>(robustness::EventKind::Count); ++kind)
-        EXPECT_GT(counts.byKind[kind], 0) << "event kind " << kind;
+        EXPECT_GT(counts[kind], 0) << "event kind " << kind;
     EXPECT_GT(soak.m_session.DialogsAnswered(), 0);
     EXPECT_GT(soak.m_session.Doc().m_objs.GetSize(), 0);
 }

@@ -22,7 +22,6 @@ TEST(StationOrder, SortIntoStationsMatchesSortedInsertionOnRandomPoints)
     std::uniform_int_distribution<int> tag(0, 3);
     std::uniform_int_distribution<int> percent(0, 99);
 
-    int cases = 0;
     for (int count : { 0, 1, 2, 3, 5, 8, 20, 100, 700 }) {
         for (int round = 0; round < 20; ++round) {
             std::vector<std::unique_ptr<CMyPoint>> owned;
@@ -53,9 +52,7 @@ TEST(StationOrder, SortIntoStationsMatchesSortedInsertionOnRandomPoints)
                 const auto fast = dims::SortIntoStations(anchor, points, axis);
                 const auto direct = direct_rules::SortIntoStations(anchor, points, axis);
                 ASSERT_EQ(fast, direct);
-                ++cases;
             }
         }
     }
-    EXPECT_EQ(cases, 9 * 20 * 2);
 }

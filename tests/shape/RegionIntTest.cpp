@@ -17,7 +17,6 @@ struct CutProbe : CPicDerData {
     using CPicDerData::FindMinIdx;
     using CPicDerData::GetRectIntLine;
     using CPicDerData::RegionIntLine;
-    using CPicDerData::SortPoints;
 
     explicit CutProbe(std::initializer_list<double> model)
     {
@@ -55,7 +54,7 @@ void Fill(CDWordArray& ary, std::initializer_list<long long> values)
 
 } // namespace
 
-TEST(RegionInt, RectangleCutHorizontally)
+TEST(RegionInt, RectangleCutHorizontallyAndVertically)
 {
     CutProbe rect({ 0, 0, 1000, 0, 1000, 600, 0, 600 });
     EXPECT_EQ(Cut(rect, 100, 0, 150),
@@ -73,11 +72,7 @@ TEST(RegionInt, RectangleCutHorizontally)
     // in a crossing without a finite x, counts twice and is laid as well.
     EXPECT_EQ(Cut(rect, 100, 360, 200),
         Groups({ { 0, 100, 1000, 100 }, { 0, 300, 1000, 300 }, { 0, 500, 1000, 500 } }));
-}
-
-TEST(RegionInt, RectangleCutVerticallySortsByY)
-{
-    CutProbe rect({ 0, 0, 1000, 0, 1000, 600, 0, 600 });
+    // Vertical lines sort their crossings by y.
     EXPECT_EQ(Cut(rect, 100, 90, 200),
         Groups({ { 100, 0, 100, 600 }, { 300, 0, 300, 600 }, { 500, 0, 500, 600 }, { 700, 0, 700, 600 } }));
 }
@@ -208,46 +203,21 @@ TEST(RegionInt, GetRectIntLineFindsTwoBorderCrossings)
 TEST(RegionInt, FindMinIdxComparesUnsignedAndPrefersLaterTies)
 {
     CutProbe record({});
-    CDWordArray xs;
-    Fill(xs, { 5, 0, 3, 0, 3, 0 });
-    EXPECT_EQ(record.FindMinIdx(xs, 0), 2);
-    CDWordArray tie;
-    Fill(tie, { 3, 0, 3, 0 });
-    EXPECT_EQ(record.FindMinIdx(tie, 0), 0); // pair 0 wins when it holds the minimum
-    CDWordArray negative;
-    Fill(negative, { 5, 0, -1, 0, 3, 0 });
-    EXPECT_EQ(record.FindMinIdx(negative, 0), 2);
-    CDWordArray ys;
-    Fill(ys, { 0, 9, 0, 4, 0, 7 });
-    EXPECT_EQ(record.FindMinIdx(ys, 1), 1);
-    CDWordArray empty;
-    EXPECT_EQ(record.FindMinIdx(empty, 0), -1);
-}
-
-TEST(RegionInt, SortPointsKeyFollowsTheAngle)
-{
-    CutProbe record({});
     const struct {
-        double angle;
-        bool byY;
+        std::initializer_list<long long> points;
+        int key, expected;
     } cases[] = {
-        { 0, false }, { 45, false }, { 46, true }, { 134, true }, { 135, false }, { 225, false }, { 226, true },
-        { 314, true }, { 315, false }, { 360, false }, { 361, true }, { -90, false },
+        { { 5, 0, 3, 0, 3, 0 }, 0, 2 },
+        { { 3, 0, 3, 0 }, 0, 0 }, // pair 0 wins when it holds the minimum
+        { { 5, 0, -1, 0, 3, 0 }, 0, 2 },
+        { { 0, 9, 0, 4, 0, 7 }, 1, 1 },
+        { {}, 0, -1 },
     };
     for (const auto& c : cases) {
-        // x ascends while y descends, so the two keys give opposite orders.
         CDWordArray points;
-    Fill(points, { 30, 10, 10, 30, 20, 20 });
-        record.SortPoints(points, c.angle);
-        const std::vector<DWORD> got(points.GetData(), points.GetData() + points.GetSize());
-        const std::vector<DWORD> byX { 10, 30, 20, 20, 30, 10 };
-        const std::vector<DWORD> byY { 30, 10, 20, 20, 10, 30 };
-        EXPECT_EQ(got, c.byY ? byY : byX) << "angle " << c.angle;
+        Fill(points, c.points);
+        EXPECT_EQ(record.FindMinIdx(points, c.key), c.expected) << testing::PrintToString(std::vector(c.points));
     }
-    CDWordArray single;
-    Fill(single, { 7, 8 });
-    record.SortPoints(single, 0);
-    EXPECT_EQ(single.GetSize(), 2);
 }
 
 TEST(RegionInt, DegenerateOutlinesStayBounded)

@@ -40,23 +40,13 @@ TEST(RetLines, LengthsReadCoordinatesAsUnsigned)
     // -1 is stored as 2^32 - 1.
     EXPECT_EQ(group->GetLen(4), 4294967295.0);
     EXPECT_EQ(group->m_nCount, 1);
-
-    bool thrown = false;
-    try {
-        group->GetLen(6);
-    } catch (CInvalidArgException* e) {
-        thrown = true;
-        e->Delete();
-    }
-    EXPECT_TRUE(thrown);
+    EXPECT_THROW(group->GetLen(6), CInvalidArgException*);
     delete group;
 }
 
 TEST(RetLines, GetLenAryRoundsAndSkipsShortPieces)
 {
-    CRetLines* group = Group({ 0, 0, 0, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 7, 0 });
-    group->m_aryPts.SetAt(6, 10); // piece 1: length 10
-    group->m_aryPts.SetAt(14, 7); // piece 3: length 7
+    CRetLines* group = Group({ 0, 0, 0, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 7, 0 }); // pieces 1 and 3: 10 and 7
     CDWordArray lens;
     lens.Add(99); // appended to, not emptied
     group->m_nCount = 4;
@@ -140,12 +130,10 @@ TEST(RetLinesMng, HebinMergesNeighbouringRunsIntoTheirLastMember)
         ASSERT_EQ(mng.m_aryLines.GetSize(), 1);
         EXPECT_EQ(mng.m_aryLines[0]->m_nCount, 2);
     }
-    {
-        SCOPED_TRACE("fewer than two groups");
-        CRetLinesMng mng;
-        mng.Hebin();
-        mng.m_aryLines.Add(Pieces(0, { 1 }));
-        mng.Hebin();
-        EXPECT_EQ(mng.m_aryLines.GetSize(), 1);
-    }
+    SCOPED_TRACE("fewer than two groups");
+    CRetLinesMng mng;
+    mng.Hebin();
+    mng.m_aryLines.Add(Pieces(0, { 1 }));
+    mng.Hebin();
+    EXPECT_EQ(mng.m_aryLines.GetSize(), 1);
 }
