@@ -476,8 +476,15 @@ void platform::FillSolidRectDc(HDC hdc, const RECT& rect, COLORREF color)
                 static_cast<int>(rect.bottom), static_cast<int>(color) });
         return;
     }
+    // A paint fills its new bitmap with the black it already has: a whole
+    // fill with the colour every pixel is known to have changes nothing.
+    const COLORREF mapped = dc->MapColor(color);
+    const platform::raster::Surface* current = dc->Source();
+    if (current && current->IsAll(mapped) && rect.left <= 0 && rect.top <= 0 && rect.right >= current->Width()
+        && rect.bottom >= current->Height())
+        return;
     if (platform::raster::Surface* target = dc->Target())
-        platform::raster::FillSolidRect(*target, rect, dc->MapColor(color));
+        platform::raster::FillSolidRect(*target, rect, mapped);
 }
 
 // Paint and client DCs.

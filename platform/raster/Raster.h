@@ -50,14 +50,25 @@ public:
     // Becomes what a copy of all of `source` would make it, without copying
     // now. Both must have the same size.
     void AdoptPixels(const Surface& source);
-    // Gives the surface pixels that no other surface holds.
+    // Gives the surface pixels that no other surface holds. It also forgets
+    // that all pixels had one colour, as the caller is about to write.
     void Own();
+    // Whether every pixel is known to have this colour: true after the
+    // surface was made or filled whole with it, until the next Own().
+    bool IsAll(COLORREF color) const { return m_uniform && m_uniformColor == color; }
+    void MarkAll(COLORREF color)
+    {
+        m_uniform = true;
+        m_uniformColor = color;
+    }
 
 private:
     int m_width = 0;
     int m_height = 0;
     std::shared_ptr<std::vector<COLORREF>> m_pixels;
     COLORREF* m_data = nullptr; // m_pixels' first pixel
+    bool m_uniform = false;
+    COLORREF m_uniformColor = 0;
 };
 
 // A pen as GDI holds it after CreatePenIndirect: style (PS_SOLID, PS_NULL,

@@ -13,6 +13,8 @@ Surface::Surface(int width, int height, COLORREF fill)
     , m_height(std::max(height, 0))
     , m_pixels(std::make_shared<std::vector<COLORREF>>(static_cast<size_t>(m_width) * static_cast<size_t>(m_height), fill))
     , m_data(m_pixels->data())
+    , m_uniform(true)
+    , m_uniformColor(fill)
 {
 }
 
@@ -21,6 +23,8 @@ Surface::Surface(const Surface& other)
     , m_height(other.m_height)
     , m_pixels(other.m_pixels ? std::make_shared<std::vector<COLORREF>>(*other.m_pixels) : nullptr)
     , m_data(m_pixels ? m_pixels->data() : nullptr)
+    , m_uniform(other.m_uniform)
+    , m_uniformColor(other.m_uniformColor)
 {
 }
 
@@ -44,6 +48,8 @@ Surface& Surface::operator=(Surface&& other) noexcept
         m_height = std::exchange(other.m_height, 0);
         m_pixels = std::move(other.m_pixels);
         m_data = std::exchange(other.m_data, nullptr);
+        m_uniform = std::exchange(other.m_uniform, false);
+        m_uniformColor = other.m_uniformColor;
     }
     return *this;
 }
@@ -60,10 +66,13 @@ void Surface::AdoptPixels(const Surface& source)
         return;
     m_pixels = source.m_pixels;
     m_data = source.m_data;
+    m_uniform = source.m_uniform;
+    m_uniformColor = source.m_uniformColor;
 }
 
 void Surface::Own()
 {
+    m_uniform = false;
     if (m_pixels && m_pixels.use_count() > 1) {
         m_pixels = std::make_shared<std::vector<COLORREF>>(*m_pixels);
         m_data = m_pixels->data();
@@ -98,6 +107,8 @@ void FillSolidRect(Surface& surface, const RECT& rect, COLORREF color)
     const LONG bottom = std::min<LONG>(r.bottom, surface.Height());
     for (LONG y = top; y < bottom; ++y)
         surface.FillSpan(y, r.left, r.right, color);
+    if (r.left <= 0 && r.top <= 0 && r.right >= surface.Width() && r.bottom >= surface.Height())
+        surface.MarkAll(color);
 }
 
 void CopyRect(Surface& dst, int x, int y, int width, int height, const Surface& src, int srcX, int srcY)

@@ -140,6 +140,17 @@ TEST(DCRaster, AWholeBlitLeavesSourceAndTargetIndependent)
     EXPECT_EQ(b.Dc().GetPixel(4, 4), RGB(0, 255, 0));
     EXPECT_EQ(b.Dc().GetPixel(1, 1), RGB(255, 0, 0));
 
+    // A whole fill is left out only while every pixel already has its
+    // colour: not after a drawing call, nor after taking drawn pixels over.
+    Canvas fresh(8, 8);
+    fresh.Dc().SetPixel(3, 3, RGB(255, 0, 0));
+    fresh.Dc().FillSolidRect(0, 0, 8, 8, 0);
+    EXPECT_EQ(fresh.Dc().GetPixel(3, 3), 0u);
+    fresh.Dc().BitBlt(0, 0, 8, 8, &a.Dc(), 0, 0, SRCCOPY);
+    fresh.Dc().FillSolidRect(0, 0, 8, 8, 0);
+    EXPECT_EQ(fresh.Dc().GetPixel(4, 4), 0u);
+    EXPECT_EQ(a.Dc().GetPixel(4, 4), RGB(0, 255, 0));
+
     // A part of a bitmap is copied at once.
     b.Dc().BitBlt(0, 0, 4, 4, &source.Dc(), 0, 0, SRCCOPY);
     source.Dc().FillSolidRect(0, 0, 8, 8, 0);
