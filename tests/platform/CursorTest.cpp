@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CursorLoad, SystemCursorsByIdAndModuleCursorsOnlyFromTheirOwnModule)
+TEST(Cursor, SystemCursorsByIdModuleCursorsOnlyFromTheirOwnModuleAndSetCursorSwaps)
 {
     const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
     const HCURSOR cross = LoadCursor(nullptr, IDC_CROSS);
@@ -21,8 +21,6 @@ TEST(CursorLoad, SystemCursorsByIdAndModuleCursorsOnlyFromTheirOwnModule)
         platform::ResourceModule module(L"cursors");
         platform::CursorResource crosshair;
         crosshair.id = 1003;
-        crosshair.hotSpot = POINT { 15, 16 };
-        crosshair.xorMask[16] = 0xFFFFFFFF;
         module.AddCursor(crosshair);
         AFX_EXTENSION_MODULE state {};
         AfxInitExtensionModule(state, module.Handle());
@@ -31,10 +29,7 @@ TEST(CursorLoad, SystemCursorsByIdAndModuleCursorsOnlyFromTheirOwnModule)
         const HCURSOR side = LoadCursor(module.Handle(), MAKEINTRESOURCE(1003));
         EXPECT_EQ(LoadCursor(module.Handle(), MAKEINTRESOURCE(1003)), side);
         EXPECT_EQ(platform::CursorId(side), 1003);
-        const platform::CursorResource* image = platform::CursorImage(side);
-        ASSERT_NE(image, nullptr);
-        EXPECT_EQ(image->hotSpot.x, 15);
-        EXPECT_EQ(image->xorMask[16], 0xFFFFFFFFu);
+        EXPECT_NE(platform::CursorImage(side), nullptr); // its pixels: LibraryCursors
 
         SCOPED_TRACE("no fallback to other modules, even with the cursor's module registered");
         EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(1003), RT_GROUP_CURSOR), module.Handle());
@@ -45,12 +40,8 @@ TEST(CursorLoad, SystemCursorsByIdAndModuleCursorsOnlyFromTheirOwnModule)
     }
     EXPECT_EQ(platform::CursorId(stale), 0);
     EXPECT_EQ(platform::CursorImage(stale), nullptr);
-}
 
-TEST(SetCursor, ReturnsThePreviousCursor)
-{
-    const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
-    const HCURSOR cross = LoadCursor(nullptr, IDC_CROSS);
+    SCOPED_TRACE("SetCursor returns the previous cursor");
     const HCURSOR original = SetCursor(arrow);
     EXPECT_EQ(SetCursor(cross), arrow);
     EXPECT_EQ(GetCursor(), cross);

@@ -26,19 +26,14 @@ public:
     // First and last column that holds anything but black, or -1.
     std::pair<int, int> InkColumns() const
     {
-        int first = -1;
-        int last = -1;
+        std::pair<int, int> ink { -1, -1 };
         for (int x = 0; x < m_width; ++x) {
-            for (int y = 0; y < m_height; ++y) {
-                if (m_dc.GetPixel(x, y) != 0) {
-                    if (first < 0)
-                        first = x;
-                    last = x;
-                    break;
-                }
+            for (int y = 0; y < m_height && ink.second != x; ++y) {
+                if (m_dc.GetPixel(x, y) != 0)
+                    ink = { ink.first < 0 ? x : ink.first, x };
             }
         }
-        return { first, last };
+        return ink;
     }
 
 private:
@@ -85,32 +80,29 @@ TEST(DCRaster, PensAndBrushesReachThePixels)
 TEST(DCRaster, TextAlignmentPlacesTheCell)
 {
     const CString label = L"1500";
-    int width = 0;
+    Canvas canvas(120, 40);
+    CDC& dc = canvas.Dc();
+    const int width = dc.GetTextExtent(label).cx;
+    ASSERT_GT(width, 0);
     {
-        SCOPED_TRACE("left aligned: ink starts at the reference point");
-        Canvas canvas(120, 40);
-        canvas.Dc().SetTextColor(RGB(255, 255, 0));
-        canvas.Dc().SetBkMode(TRANSPARENT);
-        width = canvas.Dc().GetTextExtent(label).cx;
-        ASSERT_GT(width, 0);
-        canvas.Dc().ExtTextOut(40, 10, ETO_OPAQUE, nullptr, label, nullptr);
+        SCOPED_TRACE("left aligned: ink starts at the reference point; ETO_OPAQUE without a rectangle fills nothing");
+        dc.SetTextColor(RGB(255, 255, 0));
+        dc.SetBkMode(TRANSPARENT);
+        dc.ExtTextOut(40, 10, ETO_OPAQUE, nullptr, label, nullptr);
         const auto ink = canvas.InkColumns();
         EXPECT_GE(ink.first, 40);
         EXPECT_LT(ink.second, 40 + width);
     }
-    {
-        SCOPED_TRACE("centred: the cell spans half a width to each side");
-        Canvas canvas(120, 40);
-        canvas.Dc().SetTextAlign(TA_CENTER | TA_TOP);
-        canvas.Dc().SetBkMode(OPAQUE);
-        canvas.Dc().SetBkColor(RGB(0, 0, 255));
-        canvas.Dc().ExtTextOut(60, 10, 0, nullptr, label, nullptr);
-        // An opaque background fills exactly the text cell.
-        const auto ink = canvas.InkColumns();
-        EXPECT_EQ(ink.first, 60 - width / 2);
-        EXPECT_EQ(ink.second, 60 - width / 2 + width - 1);
-        EXPECT_EQ(canvas.Dc().GetPixel(ink.first, 10), RGB(0, 0, 255));
-    }
+    SCOPED_TRACE("centred: the opaque cell spans half a width to each side");
+    dc.FillSolidRect(0, 0, 120, 40, 0);
+    dc.SetTextAlign(TA_CENTER | TA_TOP);
+    dc.SetBkMode(OPAQUE);
+    dc.SetBkColor(RGB(0, 0, 255));
+    dc.ExtTextOut(60, 10, 0, nullptr, label, nullptr);
+    const auto ink = canvas.InkColumns();
+    EXPECT_EQ(ink.first, 60 - width / 2);
+    EXPECT_EQ(ink.second, 60 - width / 2 + width - 1);
+    EXPECT_EQ(dc.GetPixel(ink.first, 10), RGB(0, 0, 255));
 }
 
 // A whole-bitmap blit hands its pixels over without copying them; whatever
@@ -173,6 +165,9 @@ TEST(DCRaster, BitBltCopiesAndMonochromeBitmapsTakeBlackOrWhite)
     memory.CreateCompatibleDC(nullptr);
     CBitmap mono;
     mono.CreateCompatibleBitmap(&memory, 4, 4);
+    BITMAP info {};
+    mono.GetBitmap(&info);
+    EXPECT_EQ(info.bmBitsPixel, 1);
     CBitmap* old = memory.SelectObject(&mono);
     memory.FillSolidRect(0, 0, 2, 4, RGB(200, 200, 200));
     memory.FillSolidRect(2, 0, 2, 4, RGB(40, 40, 40));

@@ -47,40 +47,32 @@ TEST(CRuntimeClass, FindsSerialClassesByNarrowOrWideName)
     }
 }
 
-TEST(CRuntimeClass, CreatesObjectsOfTheNamedClass)
+TEST(CObject, CreatedByNameKindOfWalksTheBaseChainAndDynamicClassesStayAnonymous)
 {
     std::unique_ptr<CObject> circle(CRuntimeClass::CreateObject(L"CObjectTestCircle"));
     ASSERT_NE(circle, nullptr);
     EXPECT_EQ(circle->GetRuntimeClass(), RUNTIME_CLASS(CObjectTestCircle));
     EXPECT_TRUE(circle->IsSerializable());
-
+    EXPECT_TRUE(circle->IsKindOf(RUNTIME_CLASS(CObjectTestShape)));
+    EXPECT_TRUE(circle->IsKindOf(RUNTIME_CLASS(CObject)));
+    EXPECT_FALSE(circle->IsKindOf(RUNTIME_CLASS(CObjectTestDynamic)));
     std::unique_ptr<CObject> shape(RUNTIME_CLASS(CObjectTestShape)->CreateObject());
     ASSERT_NE(shape, nullptr);
     EXPECT_TRUE(shape->IsKindOf(RUNTIME_CLASS(CObjectTestShape)));
     EXPECT_FALSE(shape->IsKindOf(RUNTIME_CLASS(CObjectTestCircle)));
-
-    EXPECT_EQ(CRuntimeClass::CreateObject("NoSuchClass"), nullptr);
-}
-
-TEST(CObject, IsKindOfWalksTheBaseChainAndDynamicClassesStayAnonymous)
-{
-    const CObjectTestCircle circle;
-    EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CObjectTestCircle)));
-    EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CObjectTestShape)));
-    EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CObject)));
-    EXPECT_FALSE(circle.IsKindOf(RUNTIME_CLASS(CObjectTestDynamic)));
     EXPECT_FALSE(RUNTIME_CLASS(CObject)->IsDerivedFrom(RUNTIME_CLASS(CObjectTestShape)));
 
     EXPECT_FALSE(CStringArray().IsKindOf(RUNTIME_CLASS(CObArray)));
 
-    SCOPED_TRACE("a dynamic class is neither creatable nor found by name");
+    SCOPED_TRACE("a dynamic class is neither creatable nor found by name; nor is an unknown one");
+    EXPECT_EQ(CRuntimeClass::CreateObject("NoSuchClass"), nullptr);
     EXPECT_EQ(RUNTIME_CLASS(CObjectTestDynamic)->CreateObject(), nullptr);
     EXPECT_EQ(CRuntimeClass::FromName("CObjectTestDynamic"), nullptr);
     EXPECT_EQ(CRuntimeClass::CreateObject(L"CObjectTestDynamic"), nullptr);
     EXPECT_FALSE(CObjectTestDynamic().IsSerializable());
 }
 
-TEST(CInvalidArgException, IsOneSharedObjectThatDeleteKeeps)
+TEST(CInvalidArgException, IsOneSharedObjectThatDeleteKeepsAndCutsItsMessageToTheBuffer)
 {
     CInvalidArgException* caught[2] = {};
     for (CInvalidArgException*& slot : caught) {
@@ -101,13 +93,9 @@ TEST(CInvalidArgException, IsOneSharedObjectThatDeleteKeeps)
     EXPECT_TRUE(caught[1]->GetErrorMessage(message, 64, &helpContext));
     EXPECT_STREQ(message, L"Encountered an improper argument.");
     EXPECT_EQ(helpContext, 0u);
-}
 
-TEST(CException, GetErrorMessageTruncatesToTheBuffer)
-{
-    CMemoryException memory(FALSE);
-    WCHAR message[5] = { L'#', L'#', L'#', L'#', L'#' };
-    EXPECT_TRUE(memory.GetErrorMessage(message, 5));
-    EXPECT_STREQ(message, L"Out ");
-    EXPECT_FALSE(memory.GetErrorMessage(message, 0));
+    SCOPED_TRACE("the message is cut to the buffer; no buffer, no message");
+    EXPECT_TRUE(caught[1]->GetErrorMessage(message, 5));
+    EXPECT_STREQ(message, L"Enco");
+    EXPECT_FALSE(caught[1]->GetErrorMessage(message, 0));
 }

@@ -79,10 +79,6 @@ TEST(RecordDC, TextStateAndFixedMetrics)
     EXPECT_EQ(text.textColor, RGB(255, 255, 0));
     EXPECT_EQ(text.textAlign, static_cast<UINT>(TA_CENTER));
     EXPECT_EQ(text.bkMode, TRANSPARENT);
-
-    EXPECT_EQ(dc.SetTextAlign(0), static_cast<UINT>(TA_CENTER));
-    EXPECT_EQ(dc.SetTextColor(0), RGB(255, 255, 0));
-    EXPECT_EQ(dc.SetBkMode(OPAQUE), TRANSPARENT);
 }
 
 TEST(RecordDC, ArcSidesDrawAsLineEllipseOrDirectedArc)
@@ -151,14 +147,6 @@ TEST(GdiObjects, MemoryDcBitmapsFollowWindowsRules)
 {
     CDC memory;
     ASSERT_TRUE(memory.CreateCompatibleDC(nullptr));
-    {
-        SCOPED_TRACE("compatible with a fresh memory DC: monochrome");
-        CBitmap mono;
-        mono.CreateCompatibleBitmap(&memory, 4, 4);
-        BITMAP info {};
-        mono.GetBitmap(&info);
-        EXPECT_EQ(info.bmBitsPixel, 1);
-    }
     CRecordDC screen;
     CBitmap colour;
     ASSERT_TRUE(colour.CreateCompatibleBitmap(&screen, 4, 4));

@@ -1,5 +1,5 @@
 // CString: comparisons, growth, and Format with the Windows runtime's
-// conventions, whatever the host's locale.
+// conventions, whatever the host's locale (which _wtof ignores as well).
 #include "platform/AfxWin.h"
 
 #include "GermanLocale.h"
@@ -50,7 +50,7 @@ TEST(CString, ComparesOrdinally)
     EXPECT_EQ(apple.CompareNoCase(L"APPLE"), 0);
 }
 
-TEST(CString, GrowsEmptiesAndChecksCharacterIndex)
+TEST(CString, GrowsFormatsEmptiesAndChecksCharacterIndex)
 {
     CString text;
     text += L"ab";
@@ -63,20 +63,14 @@ TEST(CString, GrowsEmptiesAndChecksCharacterIndex)
     // GetAt(GetLength()) reads the terminating zero, as in MFC; further out
     // raises the invalid-argument exception.
     EXPECT_EQ(text.GetAt(5), L'\0');
-    for (int index : { -1, 6 }) {
-        SCOPED_TRACE(index);
-        CInvalidArgException* raised = nullptr;
-        try {
-            text.GetAt(index);
-        } catch (CInvalidArgException* e) {
-            raised = e;
-            e->Delete();
-        }
-        EXPECT_NE(raised, nullptr);
-    }
+    EXPECT_THROW(text.GetAt(-1), CInvalidArgException*);
+    EXPECT_THROW(text.GetAt(6), CInvalidArgException*);
 
+    text.AppendFormat(L"=%.2lf; n=%d", 1.0, 3);
+    EXPECT_EQ(text.Str(), L"abcde=1.00; n=3");
+    text.Format(L"%d", 4);
+    EXPECT_EQ(text.Str(), L"4");
     text.Empty();
-    EXPECT_TRUE(text.IsEmpty());
     EXPECT_EQ(text.GetLength(), 0);
 }
 
@@ -85,7 +79,6 @@ TEST(CStringFormat, FollowsWindowsConversions)
     {
         SCOPED_TRACE("%.5lf: 'l' on a double changes nothing");
         EXPECT_EQ(Formatted(L"%.5lf", 12.5), L"12.50000");
-        EXPECT_EQ(Formatted(L"%.5lf", -1.0), L"-1.00000");
         EXPECT_EQ(Formatted(L"%.5lf", 0.000004), L"0.00000");
     }
     {
@@ -93,7 +86,6 @@ TEST(CStringFormat, FollowsWindowsConversions)
         EXPECT_EQ(Formatted(L"%g", 0.00001), L"1e-05");
         EXPECT_EQ(Formatted(L"%g", 1234567.0), L"1.23457e+06");
         EXPECT_EQ(Formatted(L"%g", 100.0), L"100");
-        EXPECT_EQ(Formatted(L"%g", 0.5), L"0.5");
     }
     {
         SCOPED_TRACE("integers: 'l' means 32 bits, I64 means 64");
@@ -106,7 +98,6 @@ TEST(CStringFormat, FollowsWindowsConversions)
         SCOPED_TRACE("%s and %c are wide, %S is narrow");
         EXPECT_EQ(Formatted(L"<%s>", L"wide"), L"<wide>");
         EXPECT_EQ(Formatted(L"%c%c", L'o', L'k'), L"ok");
-        EXPECT_EQ(Formatted(L"%S", "narrow"), L"narrow");
         EXPECT_EQ(Formatted(L"%hs|%S", "d\xC3\xA9j\xC3\xA0", "vu"), L"d\u00e9j\u00e0|vu"); // UTF-8 narrow text
         EXPECT_EQ(Formatted(L"100%%"), L"100%");
     }
@@ -117,16 +108,7 @@ TEST(CStringFormat, FollowsWindowsConversions)
     }
 }
 
-TEST(CStringFormat, AppendFormatKeepsTheTextAndFormatReplacesIt)
-{
-    CString text(L"x=");
-    text.AppendFormat(L"%.2lf; n=%d", 1.0, 3);
-    EXPECT_EQ(text.Str(), L"x=1.00; n=3");
-    text.Format(L"%d", 4);
-    EXPECT_EQ(text.Str(), L"4");
-}
-
-TEST(CStringFormat, IgnoresTheProcessLocale)
+TEST(CStringFormatAndWtof, IgnoreTheProcessLocale)
 {
     GermanLocale german;
     if (!german.IsActive())
@@ -139,4 +121,6 @@ TEST(CStringFormat, IgnoresTheProcessLocale)
 
     EXPECT_EQ(Formatted(L"%.5lf", 12.5), L"12.50000");
     EXPECT_EQ(Formatted(L"%g", 0.5), L"0.5");
+    EXPECT_EQ(_wtof(L"1.5"), 1.5);
+    EXPECT_EQ(_wtof(L"1,5"), 1.0);
 }
