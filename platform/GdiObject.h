@@ -5,6 +5,9 @@
 
 #include "AfxTypes.h"
 
+#include <cstddef>
+#include <cstdint>
+
 namespace platform {
 
 enum class GdiKind { Pen, Brush, Bitmap, Region, Font };
@@ -19,23 +22,25 @@ public:
     GdiKind Kind() const { return m_kind; }
     HGDIOBJ Handle() { return this; }
 
-    // The live object behind a handle, or null for an unknown handle or one
-    // of another kind.
-    static GdiObject* FromHandle(HGDIOBJ handle);
+    // The live object behind a handle, or null for an unknown handle.
+    // Every drawing call asks for the DC's bitmap and pen, and an outline
+    // makes its pens afresh on every paint: objects found are remembered in
+    // a small table in front of the set of live objects, one slot per handle
+    // picked by the handle's bits, so a lookup is one compare. A slot is
+    // emptied when its object dies, so a hit is always a live object.
+    static GdiObject* FromHandle(HGDIOBJ handle)
+    {
+        auto* object = static_cast<GdiObject*>(handle);
+        if (object && s_recent[RecentSlot(object)] == object)
+            return object;
+        return FindLive(object);
+    }
+    // The same, or null also for an object of another kind.
     template <class T>
     static T* FromHandleAs(HGDIOBJ handle, GdiKind kind)
     {
-        // Every drawing call asks for the DC's bitmap and pen: the last
-        // object found of each kind is checked first, without a call. The
-        // destructor clears it, so a match is always alive.
-        HGDIOBJ& last = s_lastOfKind[static_cast<size_t>(kind)];
-        if (handle && handle == last)
-            return static_cast<T*>(static_cast<GdiObject*>(handle));
         GdiObject* object = FromHandle(handle);
-        if (!object || object->m_kind != kind)
-            return nullptr;
-        last = handle;
-        return static_cast<T*>(object);
+        return object && object->m_kind == kind ? static_cast<T*>(object) : nullptr;
     }
 
     // Stock objects live for the whole process and survive DeleteObject.
@@ -45,7 +50,17 @@ public:
     static int LiveCount();
 
 private:
-    static inline HGDIOBJ s_lastOfKind[5] = {};
+    static constexpr size_t kRecentSlots = 256;
+    static size_t RecentSlot(const GdiObject* object)
+    {
+        // Heap objects are at least 16-byte aligned; the bits above that spread them.
+        const auto bits = reinterpret_cast<std::uintptr_t>(object);
+        return ((bits >> 4) ^ (bits >> 12)) % kRecentSlots;
+    }
+    // The set lookup behind FromHandle, which also fills the object's slot.
+    static GdiObject* FindLive(GdiObject* object);
+
+    static inline const GdiObject* s_recent[kRecentSlots] = {};
     GdiKind m_kind;
     bool m_stock = false;
 };

@@ -480,8 +480,7 @@ void platform::FillSolidRectDc(HDC hdc, const RECT& rect, COLORREF color)
     // fill with the colour every pixel is known to have changes nothing.
     const COLORREF mapped = dc->MapColor(color);
     const platform::raster::Surface* current = dc->Source();
-    if (current && current->IsAll(mapped) && rect.left <= 0 && rect.top <= 0 && rect.right >= current->Width()
-        && rect.bottom >= current->Height())
+    if (current && current->IsAll(mapped) && platform::raster::CoversSurface(rect, *current))
         return;
     if (platform::raster::Surface* target = dc->Target())
         platform::raster::FillSolidRect(*target, rect, mapped);

@@ -99,6 +99,8 @@ void DrawEllipse(Surface& surface, const RECT& box, const PenSpec& pen, const Br
 void DrawArc(Surface& surface, const RECT& box, POINT start, POINT end, const PenSpec& pen);
 // FillSolidRect / ExtTextOut(ETO_OPAQUE) without text: [left, right) x [top, bottom).
 void FillSolidRect(Surface& surface, const RECT& rect, COLORREF color);
+// Whether the rectangle, either way round, reaches over every pixel.
+bool CoversSurface(const RECT& rect, const Surface& surface);
 // BitBlt with SRCCOPY, clipped to both surfaces.
 void CopyRect(Surface& dst, int x, int y, int width, int height, const Surface& src, int srcX, int srcY);
 

@@ -107,8 +107,14 @@ void FillSolidRect(Surface& surface, const RECT& rect, COLORREF color)
     const LONG bottom = std::min<LONG>(r.bottom, surface.Height());
     for (LONG y = top; y < bottom; ++y)
         surface.FillSpan(y, r.left, r.right, color);
-    if (r.left <= 0 && r.top <= 0 && r.right >= surface.Width() && r.bottom >= surface.Height())
+    if (CoversSurface(r, surface))
         surface.MarkAll(color);
+}
+
+bool CoversSurface(const RECT& rect, const Surface& surface)
+{
+    const RECT r = detail::Normalized(rect);
+    return r.left <= 0 && r.top <= 0 && r.right >= surface.Width() && r.bottom >= surface.Height();
 }
 
 void CopyRect(Surface& dst, int x, int y, int width, int height, const Surface& src, int srcX, int srcY)
